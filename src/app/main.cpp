@@ -1,0 +1,21 @@
+#include "app/program.h"
+#include "toolkit/icon.h"
+#include "toolkit/services.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
+    QApplication::setWindowIcon(toolkit::programIcon());
+    // The program ends through Exit or the worksheet's close box, never by a hidden form.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    toolkit::QtMessages messages;
+    toolkit::QtBrowser browser;
+    Program program({messages, browser});
+    QObject::connect(&program, &Program::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,218 @@
+#include "app/main_worksheet.h"
+
+#include "common/amount.h"
+#include "toolkit/entry.h"
+#include "toolkit/look.h"
+
+#include <QUrl>
+
+using toolkit::TextBox;
+using Kind = toolkit::TextBox::Kind;
+namespace colour = toolkit::colour;
+
+namespace {
+
+constexpr int leftCaption = 240;
+constexpr int subCaption = 360;
+constexpr int rightCaption = 6360;
+constexpr int leftField = 4800;
+constexpr int innerField = 3480;
+constexpr int rightField = 9960;
+constexpr int calcAtField = 4080;
+constexpr int captionHeight = 240;
+
+double read(const TextBox* box) { return fiscora::readLenient(box->text().toStdString()); }
+void write(TextBox* box, double value) {
+    box->setText(QString::fromStdString(fiscora::numberText(value)));
+}
+
+} // namespace
+
+QUrl MainWorksheet::downloadAddress() {
+    return QUrl(QStringLiteral("https://github.com/fiscora/fiscora1213"));
+}
+
+MainWorksheet::MainWorksheet(toolkit::Messages& messages)
+    : Form("frmmain", "Fiscora1213 - Income Tax Calculator", 11310, 5610, colour::teal),
+      messages_(messages) {
+    const QFont captionFont = toolkit::arial(9.75, true);
+    auto label = [&](const char* name, const QString& caption, int left, int top,
+                     const QColor& fg = colour::navy, const QColor& bg = colour::pink) {
+        return toolkit::caption(this, name, caption, left, top, captionHeight, captionFont, fg,
+                                bg);
+    };
+
+    label("lblname", "Name", leftCaption, 120, colour::navy, colour::lightCyan);
+    txtname = field("txtname", Kind::FreeText, leftField, 120, 3495);
+
+    label("lblgsal", "Gross Salary", leftCaption, 600);
+    txtgs = field("txtgs", Kind::Entry, leftField, 600);
+    label("lblexall", "Less:- Allowances Exempt u/s 10 :-", leftCaption, 1080);
+    label("lbltpa", "Transport Allowance", subCaption, 1560);
+    txttp = field("txttp", Kind::Entry, innerField, 1560);
+    label("lblhra", "House Rent Allowance", subCaption, 2040);
+    txthra = field("txthra", Kind::Entry, innerField, 2040);
+    txtexall = field("txtexall", Kind::Output, leftField, 2040);
+    label("lblsalinc", "Income from Salary", leftCaption, 2520);
+    txtnsal = field("txtnsal", Kind::Output, leftField, 2520);
+    label("lblos", "Income from Other Sources", leftCaption, 3000);
+    txtos = field("txtos", Kind::Entry, leftField, 3000);
+    label("lblhp", "Income from House Property", leftCaption, 3480);
+    txthp = field("txthp", Kind::Output, leftField, 3480);
+    label("lblgti", "Gross Total Income", leftCaption, 3960);
+    txtgti = field("txtgti", Kind::Output, leftField, 3960);
+    label("lblded80", "Less:- Deductions u/s 80", leftCaption, 4440);
+    txtded80 = field("txtded80", Kind::Output, leftField, 4440);
+    label("lblnti", "Net Taxable Income", leftCaption, 4920);
+    txtnti = field("txtnti", Kind::Output, leftField, 4920);
+
+    label("lblgtax", "Gross Tax", rightCaption, 600);
+    txtgtax = field("txtgtax", Kind::Output, rightField, 600);
+    label("Label1", "Relief u/s 89", rightCaption, 1080);
+    txtrel89 = field("txtrel89", Kind::Entry, rightField, 1080);
+    label("lblntax", "Net Tax", rightCaption, 1560);
+    txtntax = field("txtntax", Kind::Output, rightField, 1560);
+    label("Label5", "Education Cess", rightCaption, 2040);
+    txtcess = field("txtcess", Kind::Output, rightField, 2040);
+    label("Label6", "Total Tax", rightCaption, 2520);
+    txtttax = field("txtttax", Kind::Output, rightField, 2520);
+    label("Label8", "Tax Deducted", rightCaption, 3000);
+    txtdedtax = field("txtdedtax", Kind::Entry, rightField, 3000);
+    label("Label9", "Balance Tax", rightCaption, 3480);
+    txtbaltax = field("txtbaltax", Kind::Output, rightField, 3480);
+
+    txtbp = field("txtbp", Kind::Carrier, 0, 0);
+    txtda = field("txtda", Kind::Carrier, 0, 0);
+    txthrr = field("txthrr", Kind::Carrier, 0, 0);
+    txtnpa = field("txtnpa", Kind::Carrier, 0, 0);
+    txtmgc = field("txtmgc", Kind::Carrier, 0, 0);
+
+    const QFont calcFont = toolkit::sansSerif(8.25);
+    cmdcalgs = button("cmdcalgs", "Calc.", calcAtField, 600, 495, 255, calcFont);
+    cmdcalhr = button("cmdcalhr", "Calc.", 2880, 2040, 495, 255, calcFont);
+    cmdcalhp = button("cmdcalhp", "Calc.", calcAtField, 3480, 495, 255, calcFont);
+    cmdcalded80 = button("cmdcalded80", "Calc.", calcAtField, 4440, 495, 255, calcFont);
+    const QFont commandFont = toolkit::sansSerif(9.75, true);
+    cmdcalc = button("cmdcalc", "&Calculate", 6360, 3960, 1452, 375, commandFont);
+    cmdprint = button("cmdprint", "&Print", 8040, 3960, 1452, 375, commandFont);
+    cmdexit = button("cmdexit", "E&xit", 9720, 3960, 1452, 375, commandFont);
+    cmdprint->setEnabled(false);
+    setDefaultButton(cmdcalc);
+
+    label("Label2", "Use Tab to move between fields", 8280, 4560, colour::green);
+    label("Label3", "Program By :- The Fiscora Team, Fiscora Project", 6600, 4920, colour::green);
+    Label7 = new toolkit::LinkLabel(
+        "Free Download:- " + downloadAddress().toString(QUrl::RemoveScheme).mid(2), this);
+    Label7->setObjectName("Label7");
+    Label7->setFont(toolkit::arial(8.25));
+    toolkit::paint(Label7, colour::blue, colour::pink);
+    Label7->setCursor(Qt::PointingHandCursor);
+    Label7->adjustSize();
+    Label7->move(toolkit::twips(7200), toolkit::twips(5280));
+    Label7->setAccessibleName(Label7->text());
+
+    // Heads of income, relief and tax deducted: a change withdraws Print until Calculate.
+    for (TextBox* box : {txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax}) {
+        toolkit::bindEntry(box, {cmdprint});
+    }
+    toolkit::bindEntry(txtname, {cmdprint}, toolkit::EmptyText::StaysEmpty);
+    // A new deductions total withdraws Print too: the printed page must never show a total
+    // that the net taxable income and the tax beside it were not worked out from.
+    toolkit::bindChange(txtded80, {cmdprint});
+
+    QWidget* order[] = {txtname, cmdcalgs,    txtgs,    txttp,     cmdcalhr, txthra,  txtos,
+                        cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc,  cmdprint, cmdexit};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
+    // Accessible names: the caption each field stands beside.
+    const std::pair<TextBox*, const char*> names[] = {
+        {txtname, "Name"},
+        {txtgs, "Gross Salary"},
+        {txttp, "Transport Allowance"},
+        {txthra, "House Rent Allowance"},
+        {txtexall, "Allowances Exempt u/s 10"},
+        {txtnsal, "Income from Salary"},
+        {txtos, "Income from Other Sources"},
+        {txthp, "Income from House Property"},
+        {txtgti, "Gross Total Income"},
+        {txtded80, "Less:- Deductions u/s 80"},
+        {txtnti, "Net Taxable Income"},
+        {txtgtax, "Gross Tax"},
+        {txtrel89, "Relief u/s 89"},
+        {txtntax, "Net Tax"},
+        {txtcess, "Education Cess"},
+        {txtttax, "Total Tax"},
+        {txtdedtax, "Tax Deducted"},
+        {txtbaltax, "Balance Tax"},
+    };
+    for (const auto& [box, name] : names) {
+        box->setAccessibleName(QString::fromLatin1(name));
+    }
+
+    connect(cmdcalc, &QPushButton::clicked, this, &MainWorksheet::calculate);
+}
+
+TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, int width) {
+    auto* box = new TextBox(this, QString::fromLatin1(name), kind, left, top, width, 285);
+    box->setFont(toolkit::sansSerif(8.25));
+    return box;
+}
+
+QPushButton* MainWorksheet::button(const char* name, const QString& caption, int left, int top,
+                                   int width, int height, const QFont& font) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(toolkit::twipsRect(left, top, width, height));
+    b->setFont(font);
+    toolkit::paint(b, Qt::black, colour::teal);
+    b->setAccessibleName(QString(caption).remove('&'));
+    return b;
+}
+
+void MainWorksheet::calculate() {
+    const std::pair<TextBox*, double> inputs[] = {
+        {txtgs, read(txtgs)},     {txttp, read(txttp)},       {txthra, read(txthra)},
+        {txthp, read(txthp)},     {txtos, read(txtos)},       {txtded80, read(txtded80)},
+        {txtrel89, read(txtrel89)}, {txtdedtax, read(txtdedtax)},
+    };
+    for (const auto& [box, value] : inputs) {
+        if (!fiscora::allFinite(value)) {
+            messages_.inform(QStringLiteral("The figure in \"%1\" is too large to compute with. "
+                                            "Please correct it and Calculate again.")
+                                 .arg(box->accessibleName()));
+            box->setFocus();
+            return;
+        }
+    }
+    fiscora::TaxInputs in;
+    in.grossSalary = inputs[0].second;
+    in.transportExempt = inputs[1].second;
+    in.hraExempt = inputs[2].second;
+    in.houseProperty = inputs[3].second;
+    in.otherSources = inputs[4].second;
+    in.deductions80 = inputs[5].second;
+    in.relief89 = inputs[6].second;
+    in.taxDeducted = inputs[7].second;
+    const fiscora::TaxFigures t = fiscora::computeTax(in);
+
+    const std::pair<TextBox*, double> results[] = {
+        {txtexall, t.exemptAllowances}, {txtnsal, t.salaryIncome},     {txtgti, t.grossTotalIncome},
+        {txtnti, t.netTaxableIncome},   {txtgtax, t.grossTax},         {txtntax, t.netTax},
+        {txtcess, t.cess},              {txtttax, t.totalTax},         {txtbaltax, t.balanceTax},
+    };
+    for (const auto& [box, value] : results) {
+        if (!fiscora::allFinite(value)) {
+            messages_.inform(QStringLiteral("\"%1\" comes out too large to compute. "
+                                            "Please check the figures that make it up.")
+                                 .arg(box->accessibleName()));
+            return;
+        }
+    }
+
+    cmdprint->setEnabled(true);
+    for (const auto& [box, value] : results) {
+        write(box, value);
+    }
+}

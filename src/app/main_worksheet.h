@@ -1,0 +1,68 @@
+#pragma once
+// The main worksheet: the heads of income down the left, the tax figures down the right.
+#include "app/tax.h"
+#include "toolkit/form.h"
+#include "toolkit/link_label.h"
+#include "toolkit/services.h"
+#include "toolkit/textbox.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class MainWorksheet : public toolkit::Form {
+    Q_OBJECT
+public:
+    explicit MainWorksheet(toolkit::Messages& messages);
+
+    // The download page that the link opens, and its text as shown.
+    static QUrl downloadAddress();
+
+    // Heads of income and tax figures.
+    toolkit::TextBox* txtname;
+    toolkit::TextBox* txtgs;
+    toolkit::TextBox* txttp;
+    toolkit::TextBox* txthra;
+    toolkit::TextBox* txtexall;
+    toolkit::TextBox* txtnsal;
+    toolkit::TextBox* txtos;
+    toolkit::TextBox* txthp;
+    toolkit::TextBox* txtgti;
+    toolkit::TextBox* txtded80;
+    toolkit::TextBox* txtnti;
+    toolkit::TextBox* txtgtax;
+    toolkit::TextBox* txtrel89;
+    toolkit::TextBox* txtntax;
+    toolkit::TextBox* txtcess;
+    toolkit::TextBox* txtttax;
+    toolkit::TextBox* txtdedtax;
+    toolkit::TextBox* txtbaltax;
+
+    // Hidden carriers, filled by the salary form and passed on by the Calc. buttons.
+    toolkit::TextBox* txtbp;
+    toolkit::TextBox* txtda;
+    toolkit::TextBox* txthrr;
+    toolkit::TextBox* txtnpa;
+    toolkit::TextBox* txtmgc;
+
+    QPushButton* cmdcalgs;
+    QPushButton* cmdcalhr;
+    QPushButton* cmdcalhp;
+    QPushButton* cmdcalded80;
+    QPushButton* cmdcalc;
+    QPushButton* cmdprint;
+    QPushButton* cmdexit;
+
+    toolkit::LinkLabel* Label7;
+
+    // Calculate: enables Print and works out every tax figure from the fields as they stand.
+    // Refuses, with a message and no field changed, when a figure is too large to work with.
+    void calculate();
+
+private:
+    toolkit::Messages& messages_;
+
+    toolkit::TextBox* field(const char* name, toolkit::TextBox::Kind kind, int left, int top,
+                            int width = 1215);
+    QPushButton* button(const char* name, const QString& text, int left, int top, int width,
+                        int height, const QFont& font);
+};

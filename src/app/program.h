@@ -1,0 +1,42 @@
+#pragma once
+// The hub: owns every form, starts the program, and is the one place where forms meet
+// (the Calc. buttons that open the detail forms, the Back transfers, Exit).
+#include "app/main_worksheet.h"
+#include "app/splash.h"
+#include "toolkit/lazy.h"
+#include "toolkit/services.h"
+
+#include <QObject>
+#include <QPointer>
+#include <chrono>
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(toolkit::Services services);
+    ~Program() override;
+
+    // Shows the splash; after `splashDelay` the main worksheet replaces it.
+    void start(std::chrono::milliseconds splashDelay = std::chrono::milliseconds(3000));
+    // Shows the main worksheet at once.
+    void showWorksheet();
+    // Ends the program as Exit does: every form closes at once.
+    void exit();
+
+    MainWorksheet& worksheet() { return main_.get(); }
+    SplashForm* splash() const { return splash_.data(); }
+    bool ended() const { return ended_; }
+
+signals:
+    // The program has ended; the application should quit.
+    void finished();
+
+private:
+    void wireWorksheet(MainWorksheet& w);
+    void openDownloadPage();
+
+    toolkit::Services services_;
+    toolkit::Lazy<MainWorksheet> main_;
+    QPointer<SplashForm> splash_;
+    bool ended_ = false;
+};

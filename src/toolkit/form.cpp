@@ -1,0 +1,106 @@
+#include "toolkit/form.h"
+
+#include "toolkit/look.h"
+
+#include <QAbstractButton>
+#include <QChildEvent>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace toolkit {
+
+Form::Form(const QString& name, const QString& title, int widthTwips, int heightTwips,
+           const QColor& background) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(widthTwips), twips(heightTwips));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::showForm() {
+    show();
+    raise();
+    activateWindow();
+}
+
+bool Form::pressDefault() {
+    if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible()) {
+        defaultButton_->click();
+        return true;
+    }
+    return false;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        pressDefault();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        event->accept(); // Escape does nothing
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Controls that act on Return themselves (buttons, combo boxes) would keep the key from the
+// form; the form takes Return from every control in it, so Enter always means Calculate.
+void Form::childEvent(QChildEvent* event) {
+    if (event->added()) {
+        watch(event->child());
+    }
+    QWidget::childEvent(event);
+}
+
+void Form::watch(QObject* object) {
+    if (object->isWidgetType()) {
+        object->installEventFilter(this);
+        for (QObject* child : object->children()) {
+            watch(child);
+        }
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildAdded) {
+        watch(static_cast<QChildEvent*>(event)->child());
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+            pressDefault();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        emit closedByUser();
+    }
+}
+
+} // namespace toolkit

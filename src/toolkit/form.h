@@ -1,0 +1,47 @@
+#pragma once
+// The base of every window of the program: a fixed client area, centred on the screen the
+// first time it is shown, a background colour and a default button that Enter presses.
+#include <QAbstractButton>
+#include <QPointer>
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace toolkit {
+
+inline const char* const applicationTitle = "Fiscora1213";
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // widthTwips and heightTwips give the client area.
+    Form(const QString& name, const QString& title, int widthTwips, int heightTwips,
+         const QColor& background);
+
+    // Return or Enter anywhere in the form clicks this button when it is enabled.
+    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    QAbstractButton* defaultButton() const { return defaultButton_; }
+
+    // Show without modality and bring to the front (a hidden form reappears as it was).
+    void showForm();
+
+signals:
+    // The user closed the window with its close box.
+    void closedByUser();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+
+private:
+    bool pressDefault();
+    void watch(QObject* object);
+
+    QPointer<QAbstractButton> defaultButton_;
+    bool centred_ = false;
+};
+
+} // namespace toolkit

@@ -1,0 +1,65 @@
+#include "toolkit/textbox.h"
+
+#include "toolkit/look.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace toolkit {
+
+namespace {
+
+class SelectAllOnFocus : public QObject {
+public:
+    explicit SelectAllOnFocus(QLineEdit* field) : QObject(field) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            // A mouse press that gave the focus would place the caret after this event;
+            // select once the press has been handled.
+            QPointer<QLineEdit> field = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, field, [field] {
+                if (field && field->hasFocus()) {
+                    field->setSelection(0, static_cast<int>(field->text().size()));
+                }
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void selectAllOnFocus(QLineEdit* field) { field->installEventFilter(new SelectAllOnFocus(field)); }
+
+TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int top, int width,
+                 int height)
+    : QLineEdit(parent), kind_(kind) {
+    setObjectName(name);
+    setGeometry(twipsRect(left, top, width, height));
+    switch (kind) {
+    case Kind::Entry:
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setText(QStringLiteral("0"));
+        break;
+    case Kind::FreeText:
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        break;
+    case Kind::Output:
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setReadOnly(true);
+        setFocusPolicy(Qt::ClickFocus);
+        paint(this, colour::darkRed);
+        setText(QStringLiteral("0"));
+        break;
+    case Kind::Carrier:
+        setText(QStringLiteral("0"));
+        setVisible(false);
+        setFocusPolicy(Qt::NoFocus);
+        break;
+    }
+}
+
+} // namespace toolkit

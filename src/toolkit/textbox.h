@@ -1,0 +1,31 @@
+#pragma once
+// The single-line field of every form.
+#include <QLineEdit>
+
+namespace toolkit {
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Entry,    // typed by the user: right-aligned, "0" at creation
+        FreeText, // typed by the user, not an amount: left-aligned, empty at creation
+        Output,   // written by a computation: read-only, not a tab stop, dark red, "0"
+        Carrier,  // invisible, "0": carries a figure from one form to another
+    };
+
+    // Left, top, width and height in twips.
+    TextBox(QWidget* parent, const QString& name, Kind kind, int left, int top, int width,
+            int height);
+
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// Focus entering the field selects its whole text (caret at the start, selection to the
+// end), so that the next key typed replaces the figure. Works for a combo box's line edit.
+void selectAllOnFocus(QLineEdit* field);
+
+} // namespace toolkit
