@@ -14,8 +14,7 @@ int main(int argc, char* argv[]) {
     toolkit::QtMessages messages;
     toolkit::QtBrowser browser;
     Program program({messages, browser});
-    QObject::connect(&program, &Program::finished, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();
     return QApplication::exec();
 }

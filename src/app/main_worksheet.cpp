@@ -21,7 +21,9 @@ constexpr int rightField = 9960;
 constexpr int calcAtField = 4080;
 constexpr int captionHeight = 240;
 
-double read(const TextBox* box) { return fiscora::readLenient(box->text().toStdString()); }
+double read(const TextBox* box) {
+    return fiscora::readLenient(box->text().toStdString());
+}
 void write(TextBox* box, double value) {
     box->setText(QString::fromStdString(fiscora::numberText(value)));
 }
@@ -38,8 +40,7 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     const QFont captionFont = toolkit::arial(9.75, true);
     auto label = [&](const char* name, const QString& caption, int left, int top,
                      const QColor& fg = colour::navy, const QColor& bg = colour::pink) {
-        return toolkit::caption(this, name, caption, left, top, captionHeight, captionFont, fg,
-                                bg);
+        return toolkit::caption(this, name, caption, left, top, captionHeight, captionFont, fg, bg);
     };
 
     label("lblname", "Name", leftCaption, 120, colour::navy, colour::lightCyan);
@@ -120,7 +121,7 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     // that the net taxable income and the tax beside it were not worked out from.
     toolkit::bindChange(txtded80, {cmdprint});
 
-    QWidget* order[] = {txtname, cmdcalgs,    txtgs,    txttp,     cmdcalhr, txthra,  txtos,
+    QWidget* order[] = {txtname,  cmdcalgs,    txtgs,    txttp,     cmdcalhr, txthra,   txtos,
                         cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc,  cmdprint, cmdexit};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -173,8 +174,8 @@ QPushButton* MainWorksheet::button(const char* name, const QString& caption, int
 
 void MainWorksheet::calculate() {
     const std::pair<TextBox*, double> inputs[] = {
-        {txtgs, read(txtgs)},     {txttp, read(txttp)},       {txthra, read(txthra)},
-        {txthp, read(txthp)},     {txtos, read(txtos)},       {txtded80, read(txtded80)},
+        {txtgs, read(txtgs)},       {txttp, read(txttp)},         {txthra, read(txthra)},
+        {txthp, read(txthp)},       {txtos, read(txtos)},         {txtded80, read(txtded80)},
         {txtrel89, read(txtrel89)}, {txtdedtax, read(txtdedtax)},
     };
     for (const auto& [box, value] : inputs) {
@@ -198,9 +199,15 @@ void MainWorksheet::calculate() {
     const fiscora::TaxFigures t = fiscora::computeTax(in);
 
     const std::pair<TextBox*, double> results[] = {
-        {txtexall, t.exemptAllowances}, {txtnsal, t.salaryIncome},     {txtgti, t.grossTotalIncome},
-        {txtnti, t.netTaxableIncome},   {txtgtax, t.grossTax},         {txtntax, t.netTax},
-        {txtcess, t.cess},              {txtttax, t.totalTax},         {txtbaltax, t.balanceTax},
+        {txtexall, t.exemptAllowances},
+        {txtnsal, t.salaryIncome},
+        {txtgti, t.grossTotalIncome},
+        {txtnti, t.netTaxableIncome},
+        {txtgtax, t.grossTax},
+        {txtntax, t.netTax},
+        {txtcess, t.cess},
+        {txtttax, t.totalTax},
+        {txtbaltax, t.balanceTax},
     };
     for (const auto& [box, value] : results) {
         if (!fiscora::allFinite(value)) {

@@ -7,7 +7,9 @@ Program::Program(toolkit::Services services)
           return w;
       }) {}
 
-Program::~Program() { delete splash_.data(); }
+Program::~Program() {
+    delete splash_.data();
+}
 
 void Program::start(std::chrono::milliseconds splashDelay) {
     splash_ = new SplashForm(splashDelay);
@@ -21,7 +23,9 @@ void Program::start(std::chrono::milliseconds splashDelay) {
     splash_->showForm();
 }
 
-void Program::showWorksheet() { main_.show(); }
+void Program::showWorksheet() {
+    main_.show();
+}
 
 void Program::wireWorksheet(MainWorksheet& w) {
     connect(w.cmdexit, &QPushButton::clicked, this, &Program::exit);

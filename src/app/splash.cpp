@@ -23,11 +23,13 @@ SplashForm::SplashForm(std::chrono::milliseconds delay)
         toolkit::paint(l, colour::darkGreen, colour::pink);
         return l;
     };
-    lblProductName = label("lblProductName", "Product", toolkit::twipsRect(600, 120, 3735, 885), 36);
+    lblProductName =
+        label("lblProductName", "Product", toolkit::twipsRect(600, 120, 3735, 885), 36);
     lblVersion = label("lblVersion", "2012 - 13", toolkit::twipsRect(720, 960, 1365, 360), 15.75);
     lblCopyright =
         label("lblCopyright", "By The Fiscora Team", toolkit::twipsRect(2280, 1320, 2415, 255), 12);
-    lblCompany = label("lblCompany", "Fiscora Project", toolkit::twipsRect(960, 1560, 3735, 255), 12);
+    lblCompany =
+        label("lblCompany", "Fiscora Project", toolkit::twipsRect(960, 1560, 3735, 255), 12);
 
     Picture1 = new QLabel(Frame1);
     Picture1->setObjectName("Picture1");

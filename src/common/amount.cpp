@@ -8,8 +8,12 @@
 namespace fiscora {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The text without its blanks, tabs and line feeds.
 std::string squeezed(std::string_view text) {
@@ -150,6 +154,8 @@ double roundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-double shown(double value) { return std::isfinite(value) ? readLenient(numberText(value)) : value; }
+double shown(double value) {
+    return std::isfinite(value) ? readLenient(numberText(value)) : value;
+}
 
 } // namespace fiscora

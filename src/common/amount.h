@@ -34,6 +34,8 @@ double roundHalfEven(double value);
 double shown(double value);
 
 // True when every figure is a finite number.
-template <typename... T> bool allFinite(T... values) { return (std::isfinite(values) && ...); }
+template <typename... T> bool allFinite(T... values) {
+    return (std::isfinite(values) && ...);
+}
 
 } // namespace fiscora

@@ -18,12 +18,10 @@ using Guarded = QList<QAbstractButton*>;
 
 // On every change of the field's text: disable each guarded button, then, for an amount,
 // replace an empty text by "0". Also selects the whole text when the field gains focus.
-void bindEntry(QLineEdit* field, const Guarded& guarded,
-               EmptyText empty = EmptyText::BecomesZero);
+void bindEntry(QLineEdit* field, const Guarded& guarded, EmptyText empty = EmptyText::BecomesZero);
 
 // The change reaction alone, for fields whose focus behaviour differs.
-void bindChange(QLineEdit* field, const Guarded& guarded,
-                EmptyText empty = EmptyText::BecomesZero);
+void bindChange(QLineEdit* field, const Guarded& guarded, EmptyText empty = EmptyText::BecomesZero);
 
 // Disable each of the buttons.
 void withdraw(const Guarded& guarded);

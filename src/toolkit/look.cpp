@@ -16,9 +16,12 @@ QFont font(const QString& family, double points, bool bold, bool italic) {
 
 void paint(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::ButtonText, text);
+    // The disabled look stays the style's own, so that a disabled button looks disabled.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, text);
+        p.setColor(group, QPalette::Text, text);
+        p.setColor(group, QPalette::ButtonText, text);
+    }
     if (background.isValid()) {
         p.setColor(QPalette::Window, background);
         p.setColor(QPalette::Button, background);

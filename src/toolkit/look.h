@@ -11,17 +11,19 @@ class QLabel;
 namespace toolkit {
 
 // 15 twips to a logical pixel (1440 twips to the inch at 96 dots to the inch).
-constexpr int twips(int t) { return (t * 2 + 15) / 30; }
+constexpr int twips(int t) {
+    return (t * 2 + 15) / 30;
+}
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
 namespace colour {
-inline const QColor teal{0, 192, 192};       // form backgrounds and button faces
-inline const QColor pink{255, 192, 192};     // caption backgrounds
+inline const QColor teal{0, 192, 192};   // form backgrounds and button faces
+inline const QColor pink{255, 192, 192}; // caption backgrounds
 inline const QColor lightCyan{192, 255, 255};
-inline const QColor navy{0, 0, 128};         // captions
-inline const QColor darkRed{128, 0, 0};      // output figures
+inline const QColor navy{0, 0, 128};    // captions
+inline const QColor darkRed{128, 0, 0}; // output figures
 inline const QColor green{0, 128, 0};
 inline const QColor darkGreen{0, 64, 0};
 inline const QColor blue{0, 0, 255};
@@ -29,7 +31,9 @@ inline const QColor grey{192, 192, 192};
 } // namespace colour
 
 QFont font(const QString& family, double points, bool bold = false, bool italic = false);
-inline QFont arial(double points, bool bold = false) { return font("Arial", points, bold); }
+inline QFont arial(double points, bool bold = false) {
+    return font("Arial", points, bold);
+}
 inline QFont sansSerif(double points, bool bold = false) {
     return font("MS Sans Serif", points, bold);
 }

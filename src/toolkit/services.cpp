@@ -13,6 +13,8 @@ void QtMessages::inform(const QString& text) {
                              text, QMessageBox::Ok);
 }
 
-bool QtBrowser::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtBrowser::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 } // namespace toolkit

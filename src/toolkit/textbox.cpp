@@ -32,7 +32,9 @@ protected:
 
 } // namespace
 
-void selectAllOnFocus(QLineEdit* field) { field->installEventFilter(new SelectAllOnFocus(field)); }
+void selectAllOnFocus(QLineEdit* field) {
+    field->installEventFilter(new SelectAllOnFocus(field));
+}
 
 TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int top, int width,
                  int height)

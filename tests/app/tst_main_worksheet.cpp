@@ -34,7 +34,9 @@ void TestMainWorksheet::init() {
     w = new MainWorksheet(messages);
 }
 
-void TestMainWorksheet::cleanup() { delete w; }
+void TestMainWorksheet::cleanup() {
+    delete w;
+}
 
 void TestMainWorksheet::showAndActivate() {
     w->show();
@@ -118,10 +120,9 @@ void TestMainWorksheet::focusSelectsWholeFigure() {
 
 void TestMainWorksheet::tabOrder() {
     showAndActivate();
-    const QStringList expected = {"txtname",  "cmdcalgs",    "txtgs",    "txttp",
-                                  "cmdcalhr", "txthra",      "txtos",    "cmdcalhp",
-                                  "cmdcalded80", "txtrel89", "txtdedtax", "cmdcalc",
-                                  "cmdprint", "cmdexit"};
+    const QStringList expected = {"txtname",   "cmdcalgs", "txtgs",    "txttp",       "cmdcalhr",
+                                  "txthra",    "txtos",    "cmdcalhp", "cmdcalded80", "txtrel89",
+                                  "txtdedtax", "cmdcalc",  "cmdprint", "cmdexit"};
     w->cmdprint->setEnabled(true); // a disabled button is skipped, as it should be
     w->txtname->setFocus();
     QTRY_VERIFY(w->txtname->hasFocus());
@@ -156,7 +157,7 @@ void TestMainWorksheet::enterAnywhereCalculates() {
 void TestMainWorksheet::workedExampleTypedIn() {
     showAndActivate();
     const std::pair<toolkit::TextBox*, const char*> typed[] = {
-        {w->txtgs, "700000"}, {w->txttp, "9600"}, {w->txthra, "60000"},
+        {w->txtgs, "700000"}, {w->txttp, "9600"},      {w->txthra, "60000"},
         {w->txtos, "5000"},   {w->txtdedtax, "40000"},
     };
     for (const auto& [box, figure] : typed) {
@@ -164,7 +165,7 @@ void TestMainWorksheet::workedExampleTypedIn() {
         QTRY_COMPARE(box->selectedText(), box->text());
         testing::typeText(w->windowHandle(), figure);
     }
-    w->txthp->setText("-150000");  // as the house property form writes it
+    w->txthp->setText("-150000");   // as the house property form writes it
     w->txtded80->setText("100000"); // as the deductions form writes it
     QTest::mouseClick(w->cmdcalc, Qt::LeftButton);
 
@@ -194,9 +195,15 @@ void TestMainWorksheet::tooLargeFigureIsRefused_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("named");
-    QTest::newRow("input-beyond-range") << "txtgs" << "1e400" << "Gross Salary";
-    QTest::newRow("negative-beyond-range") << "txtdedtax" << "-1e309" << "Tax Deducted";
-    QTest::newRow("sum-beyond-range") << "txtos" << "1.7e308" << "Gross Total Income";
+    QTest::newRow("input-beyond-range") << "txtgs"
+                                        << "1e400"
+                                        << "Gross Salary";
+    QTest::newRow("negative-beyond-range") << "txtdedtax"
+                                           << "-1e309"
+                                           << "Tax Deducted";
+    QTest::newRow("sum-beyond-range") << "txtos"
+                                      << "1.7e308"
+                                      << "Gross Total Income";
 }
 
 void TestMainWorksheet::tooLargeFigureIsRefused() {

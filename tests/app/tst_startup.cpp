@@ -49,8 +49,8 @@ void TestStartup::linkOpensDownloadPage() {
     QTest::mouseClick(program.worksheet().Label7, Qt::LeftButton);
     QCOMPARE(fakes.browser.opened, QList<QUrl>{MainWorksheet::downloadAddress()});
     QVERIFY(fakes.messages.shown.isEmpty());
-    QVERIFY(program.worksheet().Label7->text().endsWith(
-        MainWorksheet::downloadAddress().host() + MainWorksheet::downloadAddress().path()));
+    QVERIFY(program.worksheet().Label7->text().endsWith(MainWorksheet::downloadAddress().host() +
+                                                        MainWorksheet::downloadAddress().path()));
 }
 
 void TestStartup::linkFailureIsReportedOncePerClick() {

@@ -20,8 +20,8 @@ namespace {
 
 // Inputs in the worksheet's order: gross salary, transport, HRA, house property, other
 // sources, deductions, relief, tax deducted.
-TaxInputs inputs(double gs, double tp, double hra, double hp, double os, double ded,
-                 double rel, double tds) {
+TaxInputs inputs(double gs, double tp, double hra, double hp, double os, double ded, double rel,
+                 double tds) {
     return {gs, tp, hra, hp, os, ded, rel, tds};
 }
 // Only the gross salary: the net taxable income follows it directly.
@@ -36,9 +36,9 @@ void TestTax::computation_data() {
     QTest::addColumn<TaxFigures>("out");
     // Expected: exempt, salary, GTI, NTI, gross tax, net tax, cess, total tax, balance.
 
-    QTest::newRow("worked-example") << inputs(700000, 9600, 60000, -150000, 5000, 100000, 0, 40000)
-                                    << TaxFigures{69600,  630400, 485400, 385400, 18540,
-                                                  18540, 556,    19096,  -20904};
+    QTest::newRow("worked-example")
+        << inputs(700000, 9600, 60000, -150000, 5000, 100000, 0, 40000)
+        << TaxFigures{69600, 630400, 485400, 385400, 18540, 18540, 556, 19096, -20904};
     QTest::newRow("all-zero") << income(0) << TaxFigures{};
     QTest::newRow("boundary-200000-gives-0")
         << income(200000) << TaxFigures{0, 200000, 200000, 200000, 0, 0, 0, 0, 0};

@@ -102,10 +102,8 @@ void TestAmount::numberText_data() {
     QTest::newRow("556.2") << 556.2 << "556.2";
     QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
     QTest::newRow("largest-double-has-no-exponent")
-        << std::numeric_limits<double>::max()
-        << QString("179769313486232") + QString(294, '0');
-    QTest::newRow("infinity-is-never-written") << std::numeric_limits<double>::infinity()
-                                               << "0";
+        << std::numeric_limits<double>::max() << QString("179769313486232") + QString(294, '0');
+    QTest::newRow("infinity-is-never-written") << std::numeric_limits<double>::infinity() << "0";
 }
 
 void TestAmount::numberText() {
