@@ -3,7 +3,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format
+.PHONY: run test build deps clean format fuzz
+
+FUZZ_SECONDS ?= 300
 
 deps:
 	@scripts/install-deps
@@ -25,3 +27,12 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+# Coverage-guided fuzzing of the amount rules with libFuzzer (clang), FUZZ_SECONDS long.
+fuzz:
+	@scripts/install-deps fuzz
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFISCORA_FUZZ=ON
+	cmake --build build-fuzz --target amount_fuzzer -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz/amount_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
+	  build-fuzz/corpus fuzz/seeds
