@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format fuzz
+.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench
 
 FUZZ_SECONDS ?= 300
 
@@ -36,3 +36,20 @@ fuzz:
 	mkdir -p build-fuzz/corpus
 	build-fuzz/fuzz/amount_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  build-fuzz/corpus fuzz/seeds
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+check-asan: deps
+	cmake -S . -B build-asan -DFISCORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# valgrind's memcheck over every test program: any error in our code fails.
+check-valgrind: build
+	@scripts/install-deps check
+	scripts/memcheck $(BUILD)
+
+# Figures for this machine (headless): start-up, memory and the operations users wait for.
+bench: build
+	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$(mktemp -d) $(BUILD)/bench/fiscora_bench
