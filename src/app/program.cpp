@@ -1,10 +1,28 @@
 #include "app/program.h"
 
+#include "common/amount.h"
+
+namespace {
+
+// Detail forms refuse a figure that is not finite before they announce it; the carriers
+// are checked where they are read.
+void write(QLineEdit* field, double value) {
+    field->setText(QString::fromStdString(fiscora::numberText(value)));
+}
+
+} // namespace
+
 Program::Program(toolkit::Services services)
     : services_(services), main_([this] {
           auto* w = new MainWorksheet(services_.messages);
           wireWorksheet(*w);
           return w;
+      }),
+      deductions_([this] {
+          auto* f = new DeductionsForm(services_.messages);
+          f->setAttribute(Qt::WA_DeleteOnClose);
+          connect(f, &DeductionsForm::returned, this, &Program::returnFromDeductions);
+          return f;
       }) {}
 
 Program::~Program() {
@@ -33,6 +51,28 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // hidden or not, must not keep it running without its hub.
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
     connect(w.Label7, &toolkit::LinkLabel::clicked, this, &Program::openDownloadPage);
+    connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
+}
+
+// Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
+// whatever they held; the government's share is matched to the employee's.
+void Program::openDeductions() {
+    MainWorksheet& w = worksheet();
+    const double nps = fiscora::readLenient(w.txtmgc->text().toStdString());
+    if (!fiscora::allFinite(nps)) {
+        services_.messages.inform(QStringLiteral("The New Pension Scheme contribution is too "
+                                                 "large to carry over. Nothing has been changed."));
+        return;
+    }
+    DeductionsForm& f = deductions_.show();
+    write(f.txt80ccdec, nps);
+    write(f.txt80ccdgc, nps);
+}
+
+void Program::returnFromDeductions(double grandTotal) {
+    MainWorksheet& w = main_.show();
+    write(w.txtded80, grandTotal);
+    w.txtrel89->setFocus();
 }
 
 void Program::openDownloadPage() {
@@ -49,6 +89,9 @@ void Program::exit() {
     // Hide now, delete with the program: a form may be in the middle of its own click.
     if (MainWorksheet* w = main_.existing()) {
         w->hide();
+    }
+    if (DeductionsForm* f = deductions_.existing()) {
+        f->hide();
     }
     if (splash_) {
         splash_->hide();

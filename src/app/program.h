@@ -3,6 +3,7 @@
 // (the Calc. buttons that open the detail forms, the Back transfers, Exit).
 #include "app/main_worksheet.h"
 #include "app/splash.h"
+#include "deductions/deductions_form.h"
 #include "toolkit/lazy.h"
 #include "toolkit/services.h"
 
@@ -24,6 +25,7 @@ public:
     void exit();
 
     MainWorksheet& worksheet() { return main_.get(); }
+    toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
     SplashForm* splash() const { return splash_.data(); }
     bool ended() const { return ended_; }
 
@@ -34,9 +36,12 @@ signals:
 private:
     void wireWorksheet(MainWorksheet& w);
     void openDownloadPage();
+    void openDeductions();
+    void returnFromDeductions(double grandTotal);
 
     toolkit::Services services_;
     toolkit::Lazy<MainWorksheet> main_;
+    toolkit::Lazy<DeductionsForm> deductions_;
     QPointer<SplashForm> splash_;
     bool ended_ = false;
 };

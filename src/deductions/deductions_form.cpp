@@ -1,0 +1,232 @@
+#include "deductions/deductions_form.h"
+
+#include "common/amount.h"
+#include "deductions/section80.h"
+#include "toolkit/entry.h"
+#include "toolkit/look.h"
+
+using toolkit::TextBox;
+using Kind = toolkit::TextBox::Kind;
+namespace colour = toolkit::colour;
+
+namespace {
+
+constexpr int leftCaption = 240;
+constexpr int childCaption = 360;
+constexpr int leftField = 2880;
+constexpr int rightHeading = 4200;
+constexpr int rightCaption = 4320;
+constexpr int rightField = 6960;
+constexpr int captionHeight = 240;
+
+double read(const TextBox* box) {
+    return fiscora::readLenient(box->text().toStdString());
+}
+void write(TextBox* box, double value) {
+    box->setText(QString::fromStdString(fiscora::numberText(value)));
+}
+
+} // namespace
+
+QString DeductionsForm::mediclaimLimitMessage() {
+    return QStringLiteral("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- "
+                          "for self and dependents and Rs. 15,000/- for parents");
+}
+
+DeductionsForm::DeductionsForm(toolkit::Messages& messages)
+    : Form("frmreb88", "Fiscora1213 - Deductions Under Section 80", 8400, 6075, colour::teal),
+      messages_(messages) {
+    const QFont headingFont = toolkit::arial(9.75, true);
+    const QFont itemFont = toolkit::arial(8.25, true);
+    auto heading = [&](const char* name, const QString& text, int left, int top) {
+        toolkit::caption(this, name, text, left, top, captionHeight, headingFont, colour::darkRed,
+                         colour::pink);
+    };
+    auto item = [&](const char* name, const QString& text, int left, int top) {
+        toolkit::caption(this, name, text, left, top, captionHeight, itemFont, colour::navy,
+                         colour::pink);
+    };
+
+    heading("lblgrs", "Section - 80C :-", leftCaption, 120);
+    item("lblgpf", "GPF :-", leftCaption, 600);
+    txtgpf = field("txtgpf", Kind::Entry, leftField, 600, "GPF");
+    item("lblgis", "CGEGIS :-", leftCaption, 960);
+    txtgis = field("txtgis", Kind::Entry, leftField, 960, "CGEGIS");
+    item("lblhba", "House Building Advance :-", leftCaption, 1320);
+    txthba = field("txthba", Kind::Entry, leftField, 1320, "House Building Advance");
+    item("lbllic", "Life Insurance Premium :-", leftCaption, 1680);
+    txtlic = field("txtlic", Kind::Entry, leftField, 1680, "Life Insurance Premium");
+    item("lblppf", "PPF :-", leftCaption, 2040);
+    txtppf = field("txtppf", Kind::Entry, leftField, 2040, "PPF");
+    item("lblnsc", "National Savings Certificate : -", leftCaption, 2400);
+    txtnsc = field("txtnsc", Kind::Entry, leftField, 2400, "National Savings Certificate");
+    item("lblnsci", "Interest on NSC :-", leftCaption, 2760);
+    txtnsci = field("txtnsci", Kind::Entry, leftField, 2760, "Interest on NSC");
+    item("lbltut", "Tution Fee : -", leftCaption, 3120);
+    item("lblchld1", "Child I :-", childCaption, 3480);
+    txttf1 = field("txttf1", Kind::Entry, leftField, 3480, "Tution Fee, Child I");
+    item("lblchld2", "Child II :-", childCaption, 3840);
+    txttf2 = field("txttf2", Kind::Entry, leftField, 3840, "Tution Fee, Child II");
+    item("lblinf", "Infrastructure Bonds :-", leftCaption, 4200);
+    txtinf = field("txtinf", Kind::Entry, leftField, 4200, "Infrastructure Bonds");
+    item("lbloth", "Other Savings :-", leftCaption, 4560);
+    txtos = field("txtos", Kind::Entry, leftField, 4560, "Other Savings");
+    heading("lbltot1", "Total :-", leftCaption, 4920);
+    txt80c = field("txt80c", Kind::Output, leftField, 4920, "Total of Section 80C");
+
+    heading("Label1", "Section - 80CCC :-", rightHeading, 240);
+    item("Label2", "Jeevan Suraksha :-", rightCaption, 600);
+    txt80ccc = field("txt80ccc", Kind::Entry, rightField, 480, "Jeevan Suraksha");
+    heading("Label3", "Section - 80CCD :-", rightHeading, 960);
+    item("Label4", "New Pen. Sch. (Emp.Cont.) :-", rightCaption, 1320);
+    txt80ccdec = field("txt80ccdec", Kind::Entry, rightField, 1320, "New Pen. Sch. (Emp.Cont.)");
+    item("Label14", "New Pen. Sch. (Gov.Cont.) :-", rightCaption, 1680);
+    txt80ccdgc = field("txt80ccdgc", Kind::Entry, rightField, 1680, "New Pen. Sch. (Gov.Cont.)");
+    // A total's caption, long: from the headings' left so that it ends before its field.
+    heading("Label5", "Total - 80C+80CCC+80CCD :-", rightHeading, 2040);
+    txttot1 = field("txttot1", Kind::Output, rightField, 2040, "Total - 80C+80CCC+80CCD");
+    heading("Label12", "Section - 80CCF :-", rightHeading, 2400);
+    item("Label13", "Infra. Bonds :-", rightCaption, 2760);
+    txt80ccf = field("txt80ccf", Kind::Entry, rightField, 2760, "Infra. Bonds (80CCF)");
+    heading("Label6", "Section - 80D :-", rightHeading, 3120);
+    item("Label7", "Mediclaim/CGHS :-", rightCaption, 3600);
+    txt80d = field("txt80d", Kind::Entry, rightField, 3600, "Mediclaim/CGHS");
+    heading("Label8", "Section - 80G :-", rightHeading, 3960);
+    item("Label9", "Donations :-", rightCaption, 4200);
+    txt80g = field("txt80g", Kind::Entry, rightField, 4200, "Donations");
+    item("Label10", "Other Deductions :-", rightCaption, 4560);
+    txtoth = field("txtoth", Kind::Entry, rightField, 4560, "Other Deductions");
+    heading("Label11", "GRAND TOTAL :-", rightHeading, 5040);
+    txtgt80 = field("txtgt80", Kind::Output, rightField, 5040, "GRAND TOTAL");
+
+    auto button = [this](const char* name, const QString& caption, int left) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(toolkit::twipsRect(left, 5400, 1335, 375));
+        b->setFont(toolkit::font("Microsoft Sans Serif", 9.75));
+        toolkit::paint(b, Qt::black, colour::teal);
+        b->setAccessibleName(QString(caption).remove('&'));
+        return b;
+    };
+    cmdtot = button("cmdtot", "&Calculate", 4560);
+    cmdbk = button("cmdbk", "&Back", 6600);
+    cmdbk->setEnabled(false);
+    setDefaultButton(cmdtot);
+
+    TextBox* const entries[] = {txtgpf,     txtgis,     txthba,   txtlic, txtppf, txtnsc,
+                                txtnsci,    txttf1,     txttf2,   txtinf, txtos,  txt80ccc,
+                                txt80ccdec, txt80ccdgc, txt80ccf, txt80d, txt80g, txtoth};
+    // Any change of a figure withdraws Back until Calculate, so that Back never carries a
+    // total worked out from figures that have changed since.
+    for (TextBox* box : entries) {
+        toolkit::bindEntry(box, {cmdbk});
+    }
+    // After the common reaction: the mediclaim figure may never stand above the 80D limit.
+    connect(txt80d, &QLineEdit::textChanged, this, &DeductionsForm::checkMediclaim);
+
+    QWidget* previous = entries[0];
+    for (QWidget* next : entries) {
+        if (next != previous) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    setTabOrder(previous, cmdtot);
+    setTabOrder(cmdtot, cmdbk);
+
+    connect(cmdtot, &QPushButton::clicked, this, &DeductionsForm::calculate);
+    connect(cmdbk, &QPushButton::clicked, this, &DeductionsForm::back);
+}
+
+TextBox* DeductionsForm::field(const char* name, Kind kind, int left, int top,
+                               const QString& accessible) {
+    auto* box = new TextBox(this, QString::fromLatin1(name), kind, left, top, 1215, 285);
+    box->setFont(toolkit::sansSerif(8.25));
+    box->setAccessibleName(accessible);
+    return box;
+}
+
+void DeductionsForm::checkMediclaim() {
+    if (!fiscora::above80DLimit(txt80d->text().toStdString())) {
+        return;
+    }
+    messages_.inform(mediclaimLimitMessage());
+    write(txt80d, fiscora::limit80D);
+    txt80g->setFocus();
+}
+
+void DeductionsForm::calculate() {
+    // In the order the figures are read.
+    const std::pair<TextBox*, double> inputs[] = {
+        {txtgis, read(txtgis)},         {txthba, read(txthba)},         {txtlic, read(txtlic)},
+        {txtppf, read(txtppf)},         {txtnsc, read(txtnsc)},         {txtnsci, read(txtnsci)},
+        {txttf1, read(txttf1)},         {txttf2, read(txttf2)},         {txtinf, read(txtinf)},
+        {txtos, read(txtos)},           {txtgpf, read(txtgpf)},         {txt80ccc, read(txt80ccc)},
+        {txt80ccdec, read(txt80ccdec)}, {txt80ccdgc, read(txt80ccdgc)}, {txt80ccf, read(txt80ccf)},
+        {txt80d, read(txt80d)},         {txt80g, read(txt80g)},         {txtoth, read(txtoth)},
+    };
+    for (const auto& [box, value] : inputs) {
+        if (!fiscora::allFinite(value)) {
+            messages_.inform(QStringLiteral("The figure in \"%1\" is too large to compute with. "
+                                            "Please correct it and Calculate again.")
+                                 .arg(box->accessibleName()));
+            box->setFocus();
+            return;
+        }
+    }
+    fiscora::Section80Inputs in;
+    in.cgegis = inputs[0].second;
+    in.houseBuildingAdvance = inputs[1].second;
+    in.lifeInsurance = inputs[2].second;
+    in.ppf = inputs[3].second;
+    in.nsc = inputs[4].second;
+    in.nscInterest = inputs[5].second;
+    in.tuitionChild1 = inputs[6].second;
+    in.tuitionChild2 = inputs[7].second;
+    in.infrastructureBonds = inputs[8].second;
+    in.otherSavings = inputs[9].second;
+    in.gpf = inputs[10].second;
+    in.jeevanSuraksha = inputs[11].second;
+    in.npsEmployee = inputs[12].second;
+    in.npsGovernment = inputs[13].second;
+    in.infrastructure80CCF = inputs[14].second;
+    in.mediclaim = inputs[15].second;
+    in.donations = inputs[16].second;
+    in.otherDeductions = inputs[17].second;
+    const fiscora::Section80Figures f = fiscora::computeSection80(in);
+
+    const std::pair<TextBox*, double> results[] = {
+        {txt80c, f.total80C},
+        {txttot1, f.combinedBeforeLimit},
+        {txttot1, f.combined},
+        {txtgt80, f.grandTotal},
+    };
+    for (const auto& [box, value] : results) {
+        if (!fiscora::allFinite(value)) {
+            messages_.inform(QStringLiteral("\"%1\" comes out too large to compute. "
+                                            "Please check the figures that make it up.")
+                                 .arg(box->accessibleName()));
+            return;
+        }
+    }
+
+    write(txt80c, f.total80C);
+    write(txttot1, f.combinedBeforeLimit);
+    write(txttot1, f.combined);
+    if (f.allowed80CCF != in.infrastructure80CCF) {
+        write(txt80ccf, f.allowed80CCF); // the field itself is cut back to the limit
+    }
+    write(txtgt80, f.grandTotal);
+    cmdbk->setEnabled(true);
+}
+
+void DeductionsForm::back() {
+    const double total = read(txtgt80);
+    if (!fiscora::allFinite(total)) {
+        messages_.inform(QStringLiteral("\"GRAND TOTAL\" does not hold a figure that can be "
+                                        "carried. Please Calculate again."));
+        return;
+    }
+    hide();
+    emit returned(total);
+}

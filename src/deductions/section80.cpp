@@ -1,0 +1,28 @@
+#include "deductions/section80.h"
+
+#include "common/amount.h"
+
+namespace fiscora {
+
+// Each total is taken as the form shows it before the next one is worked out from it.
+Section80Figures computeSection80(const Section80Inputs& in) {
+    Section80Figures f;
+    f.total80C = in.cgegis + in.houseBuildingAdvance + in.lifeInsurance + in.ppf + in.nsc +
+                 in.nscInterest + in.tuitionChild1 + in.tuitionChild2 + in.infrastructureBonds +
+                 in.otherSavings + in.gpf;
+    f.combinedBeforeLimit = shown(f.total80C) + in.jeevanSuraksha + in.npsEmployee;
+    const double beforeLimit = shown(f.combinedBeforeLimit);
+    // The government's contribution stands outside the 80CCE limit.
+    f.combined =
+        beforeLimit > limit80CCE ? limit80CCE + in.npsGovernment : beforeLimit + in.npsGovernment;
+    f.allowed80CCF = in.infrastructure80CCF > limit80CCF ? limit80CCF : in.infrastructure80CCF;
+    f.grandTotal =
+        shown(f.combined) + in.mediclaim + in.donations + f.allowed80CCF + in.otherDeductions;
+    return f;
+}
+
+bool above80DLimit(std::string_view text) {
+    return readStrict(text).value_or(readLenient(text)) > limit80D;
+}
+
+} // namespace fiscora
