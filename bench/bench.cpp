@@ -50,15 +50,23 @@ private:
     bool done_ = false;
 };
 
-struct Silent : toolkit::Messages, toolkit::Browser {
+struct Silent : toolkit::Messages,
+                toolkit::Browser,
+                toolkit::Printers,
+                toolkit::Questions,
+                toolkit::SaveDialog {
     void inform(const QString&) override {}
     bool open(const QUrl&) override { return true; }
+    toolkit::Printer* defaultPrinter() override { return nullptr; }
+    std::unique_ptr<toolkit::Printer> pdfFile(const QString&) override { return nullptr; }
+    bool ask(const QString&) override { return false; }
+    QString pdfFileName(const QString&) override { return {}; }
 };
 
 int childWorksheet(int argc, char** argv) {
     QApplication app(argc, argv);
     Silent silent;
-    Program program({silent, silent});
+    Program program({silent, silent, silent, silent, silent});
     FirstPaint watcher;
     program.worksheet().installEventFilter(&watcher);
     program.showWorksheet();

@@ -13,7 +13,10 @@ int main(int argc, char* argv[]) {
 
     toolkit::QtMessages messages;
     toolkit::QtBrowser browser;
-    Program program({messages, browser});
+    toolkit::QtPrinters printers;
+    toolkit::QtQuestions questions;
+    toolkit::QtSaveDialog saveDialog;
+    Program program({messages, browser, printers, questions, saveDialog});
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();
     return QApplication::exec();

@@ -1,8 +1,12 @@
 #pragma once
-// What the program asks of the desktop: message boxes and the web browser. The real ones
-// are below; tests pass recording ones so that nothing modal ever opens in a test.
+// What the program asks of the desktop: message boxes, the web browser, the printer and,
+// when there is no printer, a PDF file chosen in a save dialog. The real ones are below;
+// tests pass recording ones so that nothing modal ever opens in a test.
+#include "toolkit/printer.h"
+
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 namespace toolkit {
 
@@ -20,6 +24,31 @@ public:
     virtual bool open(const QUrl& url) = 0;
 };
 
+class Questions {
+public:
+    virtual ~Questions() = default;
+    // A modal box with the question, Yes and No and the program's title; true for Yes.
+    virtual bool ask(const QString& question) = 0;
+};
+
+class SaveDialog {
+public:
+    virtual ~SaveDialog() = default;
+    // Asks where to save a PDF file, offering the name; the chosen path, or an empty text
+    // when the user cancelled.
+    virtual QString pdfFileName(const QString& suggestedName) = 0;
+};
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    // The system's default printer, or null when no printer is installed. The same printer
+    // every time: it keeps its settings from one document to the next.
+    virtual Printer* defaultPrinter() = 0;
+    // A printer whose one page goes to a PDF file at the path.
+    virtual std::unique_ptr<Printer> pdfFile(const QString& path) = 0;
+};
+
 class QtMessages : public Messages {
 public:
     void inform(const QString& text) override;
@@ -30,9 +59,31 @@ public:
     bool open(const QUrl& url) override;
 };
 
+class QtQuestions : public Questions {
+public:
+    bool ask(const QString& question) override;
+};
+
+class QtSaveDialog : public SaveDialog {
+public:
+    QString pdfFileName(const QString& suggestedName) override;
+};
+
+class QtPrinters : public Printers {
+public:
+    Printer* defaultPrinter() override;
+    std::unique_ptr<Printer> pdfFile(const QString& path) override;
+
+private:
+    std::unique_ptr<QtPrinter> default_;
+};
+
 struct Services {
     Messages& messages;
     Browser& browser;
+    Printers& printers;
+    Questions& questions;
+    SaveDialog& saveDialog;
 };
 
 } // namespace toolkit

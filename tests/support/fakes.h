@@ -1,5 +1,6 @@
 #pragma once
 // Recording stand-ins for the desktop services, so that no test ever opens a modal box.
+#include "support/recording_printer.h"
 #include "toolkit/services.h"
 
 #include <QStringList>
@@ -27,11 +28,42 @@ public:
     bool succeeds = true;
 };
 
+class RecordingQuestions : public toolkit::Questions {
+public:
+    bool ask(const QString& question) override;
+
+    QStringList asked;
+    bool answer = false; // No, unless a test says otherwise
+};
+
+class RecordingSaveDialog : public toolkit::SaveDialog {
+public:
+    QString pdfFileName(const QString& suggestedName) override;
+
+    QStringList offered; // the names suggested, one for each time the dialog came up
+    QString chosen;      // empty: the user cancels
+};
+
+class RecordingPrinters : public toolkit::Printers {
+public:
+    toolkit::Printer* defaultPrinter() override;
+    std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override;
+
+    bool installed = true;
+    RecordingPrinter printer; // the default printer
+    RecordingPrinter pdf;     // the pages sent to PDF files
+    QStringList pdfPaths;     // the files asked for, in order
+    bool realPdf = false;     // write real PDF files instead of recording their pages
+};
+
 // The recording fakes bundled, with the services that point at them.
 struct FakeServices {
     RecordingMessages messages;
     RecordingBrowser browser;
-    toolkit::Services services() { return {messages, browser}; }
+    RecordingPrinters printers;
+    RecordingQuestions questions;
+    RecordingSaveDialog saveDialog;
+    toolkit::Services services() { return {messages, browser, printers, questions, saveDialog}; }
 };
 
 // Types the text key by key into whatever has the focus in the window, as a user would.

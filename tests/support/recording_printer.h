@@ -1,0 +1,75 @@
+#pragma once
+// A printer that records every text and rule of its pages, for tests of the printed
+// reports: what was printed, where, and in which font.
+#include "toolkit/printer.h"
+
+#include <QList>
+#include <QString>
+
+namespace testing {
+
+struct FontState {
+    QString name;
+    double size = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool operator==(const FontState&) const = default;
+};
+
+struct PageMark {
+    enum class Kind { Text, Line };
+    Kind kind = Kind::Text;
+    double x = 0;  // text: left edge; rule: first end
+    double y = 0;  // text: top of its line; rule: first end
+    double x2 = 0; // rule: second end
+    double y2 = 0;
+    QString text;
+    FontState font;   // the font the text was printed in
+    double width = 0; // the text's width in that font
+    double right() const { return x + width; }
+};
+
+struct RecordedPage {
+    toolkit::Orientation orientation = toolkit::Orientation::Portrait;
+    QList<PageMark> marks; // in the order printed and drawn
+    QList<PageMark> texts() const;
+    QList<PageMark> rules() const;
+};
+
+class RecordingPrinter : public toolkit::Printer {
+public:
+    // A plain model of a proportional font, in inches: half an em a character, a tenth
+    // wider in bold, so that a width measured in the wrong font puts the text off its edge.
+    static double widthOf(const QString& text, const FontState& font);
+
+    void setOrientation(toolkit::Orientation orientation) override;
+    void setFontName(const QString& name) override;
+    void setFontSize(double points) override;
+    void setBold(bool on) override;
+    void setItalic(bool on) override;
+    void setUnderline(bool on) override;
+    double textWidth(const QString& text) override;
+    void print(double x, double y, const QString& text) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    bool endDocument() override;
+    QString failure() const override { return failure_; }
+
+    // Settings in force, kept from one document to the next as a real printer keeps them.
+    toolkit::Orientation orientation = toolkit::Orientation::Portrait;
+    FontState font;
+
+    QList<RecordedPage> pages;       // documents that came out
+    QList<RecordedPage> failedPages; // documents lost to a failure
+    // When not empty, every document fails at its end with this reason, as a printer
+    // that jams or goes offline would.
+    QString failWith;
+
+private:
+    void mark(PageMark m);
+    bool started_ = false;
+    RecordedPage current_;
+    QString failure_;
+};
+
+} // namespace testing
