@@ -23,6 +23,12 @@ Program::Program(toolkit::Services services)
           f->setAttribute(Qt::WA_DeleteOnClose);
           connect(f, &DeductionsForm::returned, this, &Program::returnFromDeductions);
           return f;
+      }),
+      houseProperty_([this] {
+          auto* f = new HousePropertyForm(services_.messages);
+          f->setAttribute(Qt::WA_DeleteOnClose);
+          connect(f, &HousePropertyForm::returned, this, &Program::returnFromHouseProperty);
+          return f;
       }) {}
 
 Program::~Program() {
@@ -52,6 +58,8 @@ void Program::wireWorksheet(MainWorksheet& w) {
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
     connect(w.Label7, &toolkit::LinkLabel::clicked, this, &Program::openDownloadPage);
     connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
+    // House property: nothing is copied in; the form keeps what it held.
+    connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
 }
 
 // Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
@@ -75,6 +83,12 @@ void Program::returnFromDeductions(double grandTotal) {
     w.txtrel89->setFocus();
 }
 
+void Program::returnFromHouseProperty(double income) {
+    MainWorksheet& w = main_.show();
+    write(w.txthp, income);
+    w.cmdcalded80->setFocus();
+}
+
 void Program::openDownloadPage() {
     if (!services_.browser.open(MainWorksheet::downloadAddress())) {
         services_.messages.inform(QStringLiteral("Unable to start Web browser !"));
@@ -91,6 +105,9 @@ void Program::exit() {
         w->hide();
     }
     if (DeductionsForm* f = deductions_.existing()) {
+        f->hide();
+    }
+    if (HousePropertyForm* f = houseProperty_.existing()) {
         f->hide();
     }
     if (splash_) {

@@ -4,6 +4,7 @@
 #include "app/main_worksheet.h"
 #include "app/splash.h"
 #include "deductions/deductions_form.h"
+#include "house_property/house_property_form.h"
 #include "toolkit/lazy.h"
 #include "toolkit/services.h"
 
@@ -26,6 +27,7 @@ public:
 
     MainWorksheet& worksheet() { return main_.get(); }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
+    toolkit::Lazy<HousePropertyForm>& houseProperty() { return houseProperty_; }
     SplashForm* splash() const { return splash_.data(); }
     bool ended() const { return ended_; }
 
@@ -38,10 +40,12 @@ private:
     void openDownloadPage();
     void openDeductions();
     void returnFromDeductions(double grandTotal);
+    void returnFromHouseProperty(double income);
 
     toolkit::Services services_;
     toolkit::Lazy<MainWorksheet> main_;
     toolkit::Lazy<DeductionsForm> deductions_;
+    toolkit::Lazy<HousePropertyForm> houseProperty_;
     QPointer<SplashForm> splash_;
     bool ended_ = false;
 };
