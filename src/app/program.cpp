@@ -29,6 +29,12 @@ Program::Program(toolkit::Services services)
           f->setAttribute(Qt::WA_DeleteOnClose);
           connect(f, &HousePropertyForm::returned, this, &Program::returnFromHouseProperty);
           return f;
+      }),
+      hra_([this] {
+          auto* f = new HraForm(services_.messages);
+          f->setAttribute(Qt::WA_DeleteOnClose);
+          connect(f, &HraForm::returned, this, &Program::returnFromHra);
+          return f;
       }) {}
 
 Program::~Program() {
@@ -57,6 +63,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // hidden or not, must not keep it running without its hub.
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
     connect(w.Label7, &toolkit::LinkLabel::clicked, this, &Program::openDownloadPage);
+    connect(w.cmdcalhr, &QPushButton::clicked, this, &Program::openHra);
     connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
     // House property: nothing is copied in; the form keeps what it held.
     connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
@@ -89,6 +96,42 @@ void Program::returnFromHouseProperty(double income) {
     w.cmdcalded80->setFocus();
 }
 
+// HRA: the pay of the year that the salary form left in the carriers, each of which must
+// be a number; then the rent paid is the user's to type.
+void Program::openHra() {
+    MainWorksheet& w = worksheet();
+    const std::pair<QLineEdit*, const char*> carriers[] = {
+        {w.txtbp, "basic pay"},
+        {w.txtda, "dearness allowance"},
+        {w.txthrr, "house rent allowance"},
+        {w.txtnpa, "grade pay"},
+    };
+    double figures[std::size(carriers)];
+    for (std::size_t i = 0; i < std::size(carriers); ++i) {
+        const auto figure = fiscora::readStrict(carriers[i].first->text().toStdString());
+        if (!figure) {
+            services_.messages.inform(QStringLiteral("The %1 carried over from the salary form "
+                                                     "is not a number. Nothing has been changed.")
+                                          .arg(QString::fromLatin1(carriers[i].second)));
+            return;
+        }
+        figures[i] = *figure;
+    }
+    const auto [basicPay, dearness, hraDrawn, gradePay] = figures;
+    HraForm& f = hra_.show();
+    write(f.txtbp, basicPay);
+    write(f.txtnpa, gradePay);
+    write(f.txtda, dearness);
+    write(f.txthra, hraDrawn);
+    f.txtRP->setFocus();
+}
+
+void Program::returnFromHra(double exemption) {
+    MainWorksheet& w = main_.show();
+    write(w.txthra, exemption);
+    w.txtos->setFocus();
+}
+
 void Program::openDownloadPage() {
     if (!services_.browser.open(MainWorksheet::downloadAddress())) {
         services_.messages.inform(QStringLiteral("Unable to start Web browser !"));
@@ -108,6 +151,9 @@ void Program::exit() {
         f->hide();
     }
     if (HousePropertyForm* f = houseProperty_.existing()) {
+        f->hide();
+    }
+    if (HraForm* f = hra_.existing()) {
         f->hide();
     }
     if (splash_) {

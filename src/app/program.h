@@ -5,6 +5,7 @@
 #include "app/splash.h"
 #include "deductions/deductions_form.h"
 #include "house_property/house_property_form.h"
+#include "hra/hra_form.h"
 #include "toolkit/lazy.h"
 #include "toolkit/services.h"
 
@@ -28,6 +29,7 @@ public:
     MainWorksheet& worksheet() { return main_.get(); }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
     toolkit::Lazy<HousePropertyForm>& houseProperty() { return houseProperty_; }
+    toolkit::Lazy<HraForm>& hra() { return hra_; }
     SplashForm* splash() const { return splash_.data(); }
     bool ended() const { return ended_; }
 
@@ -41,11 +43,14 @@ private:
     void openDeductions();
     void returnFromDeductions(double grandTotal);
     void returnFromHouseProperty(double income);
+    void openHra();
+    void returnFromHra(double exemption);
 
     toolkit::Services services_;
     toolkit::Lazy<MainWorksheet> main_;
     toolkit::Lazy<DeductionsForm> deductions_;
     toolkit::Lazy<HousePropertyForm> houseProperty_;
+    toolkit::Lazy<HraForm> hra_;
     QPointer<SplashForm> splash_;
     bool ended_ = false;
 };

@@ -1,0 +1,27 @@
+#pragma once
+// The exempt part of the house rent allowance drawn in 2012-13 (s.10(13A), rule 2A), as
+// this program works it: the lesser of the allowance drawn and the rent paid in excess of a
+// tenth of salary, never below nil. Salary here is basic pay, grade pay and dearness
+// allowance; the ceiling of a percentage of salary by city is not applied.
+namespace fiscora {
+
+// Rule 2A: only the rent paid above 10% of salary counts.
+inline constexpr double rentBaseRate = 0.1;
+
+struct HraInputs {
+    double basicPay = 0;
+    double dearness = 0; // arrears included
+    double hraDrawn = 0;
+    double gradePay = 0;
+    double rentPaid = 0; // for the year
+};
+
+struct HraFigures {
+    double totalSalary = 0;   // basic pay + dearness allowance + grade pay
+    double tenthOfSalary = 0; // rounded to the rupee, a half to the even rupee
+    double exemption = 0;
+};
+
+HraFigures computeHraExemption(const HraInputs& in);
+
+} // namespace fiscora

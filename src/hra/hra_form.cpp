@@ -1,0 +1,138 @@
+#include "hra/hra_form.h"
+
+#include "common/amount.h"
+#include "hra/hra_exemption.h"
+#include "toolkit/entry.h"
+#include "toolkit/look.h"
+
+#include <QLabel>
+#include <QValidator>
+#include <optional>
+
+using toolkit::TextBox;
+using Kind = toolkit::TextBox::Kind;
+namespace colour = toolkit::colour;
+
+namespace {
+
+constexpr int captionLeft = 120;
+constexpr int fieldLeft = 2160;
+
+void write(TextBox* box, double value) {
+    box->setText(QString::fromStdString(fiscora::numberText(value)));
+}
+
+// Limits what the user types or pastes, not what the program writes: a figure copied in
+// from the worksheet stands whole, however long its text.
+class TypedLength : public QValidator {
+public:
+    TypedLength(int length, QObject* parent) : QValidator(parent), length_(length) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= length_ ? Acceptable : Invalid;
+    }
+
+private:
+    int length_;
+};
+
+} // namespace
+
+HraForm::HraForm(toolkit::Messages& messages)
+    : Form("Form2", "Fiscora1213 - HRA Exemption", 3480, 3195, colour::teal), messages_(messages) {
+    const QFont captionFont = toolkit::arial(9.75, true);
+    auto row = [&](const char* label, const QString& caption, const char* name, Kind kind,
+                   int top) {
+        auto* l = new QLabel(caption, this);
+        l->setObjectName(QString::fromLatin1(label));
+        l->setFont(captionFont);
+        l->setTextFormat(Qt::PlainText);
+        toolkit::paint(l, colour::navy, colour::pink);
+        l->setGeometry(toolkit::twipsRect(captionLeft, top, 1935, 255));
+        auto* box = new TextBox(this, QString::fromLatin1(name), kind, fieldLeft, top, 1215, 285);
+        box->setFont(toolkit::sansSerif(9.75));
+        box->setAccessibleName(caption);
+        if (kind == Kind::Entry) {
+            box->setValidator(new TypedLength(typedLength, box));
+        }
+        return box;
+    };
+    txtbp = row("gsallbl", "Basic Pay", "txtbp", Kind::Entry, 120);
+    txtnpa = row("Label2", "Grade Pay", "txtnpa", Kind::Entry, 480);
+    txtda = row("lblda", "Dearness Allow.", "txtda", Kind::Entry, 840);
+    txtns = row("lblns", "Total Salary", "txtns", Kind::Output, 1200);
+    txthra = row("lblhra", "HRA Drawn", "txthra", Kind::Entry, 1560);
+    txtRP = row("lblRP", "Rent Paid (Annual)", "txtRP", Kind::Entry, 1920);
+    txthrx = row("lblhrx", "HRA Exemption", "txthrx", Kind::Output, 2280);
+
+    auto button = [this](const char* name, const QString& caption, int left) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(toolkit::twipsRect(left, 2640, 1215, 375));
+        b->setFont(toolkit::font("Microsoft Sans Serif", 9));
+        toolkit::paint(b, Qt::black, colour::teal);
+        b->setAccessibleName(QString(caption).remove('&'));
+        return b;
+    };
+    cmdcal = button("cmdcal", "&CALCULATE", 240);
+    cmdback = button("cmdback", "&BACK", 1920);
+    cmdback->setEnabled(false);
+    setDefaultButton(cmdcal);
+
+    // A change of any figure, Grade Pay included, withdraws BACK until CALCULATE, so that
+    // BACK never carries an exemption worked out from figures that have changed since.
+    for (TextBox* box : {txtbp, txtnpa, txtda, txthra, txtRP}) {
+        toolkit::bindEntry(box, {cmdback});
+    }
+
+    QWidget* const order[] = {txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(cmdcal, &QPushButton::clicked, this, &HraForm::calculate);
+    connect(cmdback, &QPushButton::clicked, this, &HraForm::back);
+}
+
+void HraForm::calculate() {
+    // Every entry field holds a text (an emptied one holds "0"); each must be a number as
+    // it stands, in the order the figures are read.
+    TextBox* const entries[] = {txtbp, txtda, txthra, txtnpa, txtRP};
+    std::optional<double> figures[std::size(entries)];
+    for (std::size_t i = 0; i < std::size(entries); ++i) {
+        figures[i] = fiscora::readStrict(entries[i]->text().toStdString());
+        if (!figures[i]) {
+            messages_.inform(QStringLiteral("The figure in \"%1\" is not a number that can be "
+                                            "computed with. Please correct it and Calculate "
+                                            "again.")
+                                 .arg(entries[i]->accessibleName()));
+            entries[i]->setFocus();
+            return;
+        }
+    }
+    fiscora::HraInputs in;
+    in.basicPay = *figures[0];
+    in.dearness = *figures[1];
+    in.hraDrawn = *figures[2];
+    in.gradePay = *figures[3];
+    in.rentPaid = *figures[4];
+    const fiscora::HraFigures f = fiscora::computeHraExemption(in);
+    if (!fiscora::allFinite(f.totalSalary, f.exemption)) {
+        messages_.inform(QStringLiteral("\"Total Salary\" comes out too large to compute. "
+                                        "Please check the figures that make it up."));
+        return;
+    }
+    write(txtns, f.totalSalary);
+    write(txthrx, f.exemption);
+    cmdback->setEnabled(true);
+}
+
+void HraForm::back() {
+    const auto exemption = fiscora::readStrict(txthrx->text().toStdString());
+    if (!exemption) {
+        messages_.inform(QStringLiteral("\"HRA Exemption\" does not hold a figure that can be "
+                                        "carried. Please Calculate again."));
+        return;
+    }
+    hide();
+    emit returned(*exemption);
+}

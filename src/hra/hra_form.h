@@ -1,0 +1,41 @@
+#pragma once
+// Form2: the exempt part of the house rent allowance, worked out from the pay of the year
+// and the rent paid; Back carries it to the worksheet.
+#include "toolkit/form.h"
+#include "toolkit/services.h"
+#include "toolkit/textbox.h"
+
+#include <QPushButton>
+
+class HraForm : public toolkit::Form {
+    Q_OBJECT
+public:
+    explicit HraForm(toolkit::Messages& messages);
+
+    // The most characters a user may type into an entry field.
+    static constexpr int typedLength = 10;
+
+    toolkit::TextBox* txtbp;
+    toolkit::TextBox* txtnpa;
+    toolkit::TextBox* txtda;
+    toolkit::TextBox* txtns;
+    toolkit::TextBox* txthra;
+    toolkit::TextBox* txtRP;
+    toolkit::TextBox* txthrx;
+
+    QPushButton* cmdcal;
+    QPushButton* cmdback;
+
+    // CALCULATE: total salary and the exemption; enables BACK. Refuses, with a message
+    // naming the field and no field changed, a figure that is not a number or too large.
+    void calculate();
+    // BACK: hides the form and announces the exemption.
+    void back();
+
+signals:
+    // BACK was pressed: the exempt house rent allowance for the worksheet.
+    void returned(double exemption);
+
+private:
+    toolkit::Messages& messages_;
+};
