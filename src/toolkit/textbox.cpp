@@ -12,14 +12,14 @@ namespace {
 
 class SelectAllOnFocus : public QObject {
 public:
-    explicit SelectAllOnFocus(QLineEdit* field) : QObject(field) {}
+    explicit SelectAllOnFocus(QLineEdit* field) : QObject(field), field_(field) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
             // A mouse press that gave the focus would place the caret after this event;
             // select once the press has been handled.
-            QPointer<QLineEdit> field = static_cast<QLineEdit*>(watched);
+            QPointer<QLineEdit> field = field_;
             QTimer::singleShot(0, field, [field] {
                 if (field && field->hasFocus()) {
                     field->setSelection(0, static_cast<int>(field->text().size()));
@@ -28,12 +28,21 @@ protected:
         }
         return false;
     }
+
+private:
+    QLineEdit* field_;
 };
 
 } // namespace
 
 void selectAllOnFocus(QLineEdit* field) {
-    field->installEventFilter(new SelectAllOnFocus(field));
+    auto* filter = new SelectAllOnFocus(field);
+    field->installEventFilter(filter);
+    // A combo box takes the focus for its line edit and hands the focus event on to it
+    // directly, past any filter of the line edit: watch the combo box as well.
+    if (QWidget* proxy = field->focusProxy()) {
+        proxy->installEventFilter(filter);
+    }
 }
 
 TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int top, int width,

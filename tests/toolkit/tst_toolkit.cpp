@@ -61,6 +61,8 @@ private slots:
     void changeWithdrawsAndEmptyBecomesZero();
     void freeTextStaysEmpty();
     void focusSelectsWholeText();
+    void focusSelectsWholeTextOfComboBox_data();
+    void focusSelectsWholeTextOfComboBox();
     void kindsOfField();
     void lazyFormComesAndGoes();
 };
@@ -149,6 +151,32 @@ void TestToolkit::focusSelectsWholeText() {
     QTRY_COMPARE(form.field->selectedText(), QString("21000"));
     QTest::keyClick(form.windowHandle(), Qt::Key_5);
     QCOMPARE(form.field->text(), QString("5"));
+}
+
+void TestToolkit::focusSelectsWholeTextOfComboBox_data() {
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("by-mouse") << true;
+    QTest::newRow("by-tab") << false;
+}
+
+// The combo box holds the focus for its line edit; entering it still selects the text.
+void TestToolkit::focusSelectsWholeTextOfComboBox() {
+    QFETCH(bool, byMouse);
+    Sample form;
+    toolkit::selectAllOnFocus(form.combo->lineEdit());
+    form.combo->setEditText("A/A-1");
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.field->setFocus();
+    if (byMouse) {
+        QTest::mouseClick(form.combo->lineEdit(), Qt::LeftButton, {}, QPoint(3, 5));
+    } else {
+        form.combo->setFocus(Qt::OtherFocusReason);
+    }
+    QTRY_COMPARE(form.combo->lineEdit()->selectedText(), QString("A/A-1"));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Z);
+    QCOMPARE(form.combo->currentText(), QString("z"));
 }
 
 void TestToolkit::kindsOfField() {
