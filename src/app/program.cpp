@@ -35,6 +35,12 @@ Program::Program(toolkit::Services services)
           f->setAttribute(Qt::WA_DeleteOnClose);
           connect(f, &HraForm::returned, this, &Program::returnFromHra);
           return f;
+      }),
+      salary_([this] {
+          auto* f = new SalaryForm(services_.messages);
+          f->setAttribute(Qt::WA_DeleteOnClose);
+          connect(f, &SalaryForm::transferred, this, &Program::returnFromSalary);
+          return f;
       }) {}
 
 Program::~Program() {
@@ -67,6 +73,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
     // House property: nothing is copied in; the form keeps what it held.
     connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
+    connect(w.cmdcalgs, &QPushButton::clicked, this, &Program::openSalary);
 }
 
 // Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
@@ -132,6 +139,26 @@ void Program::returnFromHra(double exemption) {
     w.txtos->setFocus();
 }
 
+void Program::openSalary() {
+    const QString name = main_.get().txtname->text();
+    SalaryForm& f = salary_.show();
+    f.txtnam->setText(name);
+    f.cbonps->setFocus();
+}
+
+// The year's salary lands on the worksheet; the salary form stays open behind it.
+void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
+    MainWorksheet& w = main_.show();
+    write(w.txtgs, totals.grossSalary);
+    write(w.txttp, totals.transportExempt);
+    write(w.txtbp, totals.basicPay);
+    write(w.txtda, totals.da);
+    write(w.txthrr, totals.hraReceived);
+    write(w.txtnpa, totals.gradePay);
+    write(w.txtmgc, totals.mgc);
+    w.cmdcalhr->setFocus();
+}
+
 void Program::openDownloadPage() {
     if (!services_.browser.open(MainWorksheet::downloadAddress())) {
         services_.messages.inform(QStringLiteral("Unable to start Web browser !"));
@@ -154,6 +181,9 @@ void Program::exit() {
         f->hide();
     }
     if (HraForm* f = hra_.existing()) {
+        f->hide();
+    }
+    if (SalaryForm* f = salary_.existing()) {
         f->hide();
     }
     if (splash_) {
