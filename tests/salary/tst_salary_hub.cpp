@@ -87,6 +87,13 @@ void TestSalaryHub::wholeYearBackFillsWorksheet() {
 
     w.cmdcalc->click();
     QCOMPARE(w.txtnsal->text(), QString("690680")); // 700280 less 9600 exempt
+
+    // The carriers take the year's pay on to the HRA form.
+    QTest::mouseClick(w.cmdcalhr, Qt::LeftButton);
+    HraForm& hra = program->hra().get();
+    const QStringList copied = {hra.txtbp->text(), hra.txtnpa->text(), hra.txtda->text(),
+                                hra.txthra->text()};
+    QCOMPARE(copied, QStringList({"258080", "50400", "214424", "92544"}));
 }
 
 void TestSalaryHub::reopeningKeepsFiguresAndTakesNewName() {
