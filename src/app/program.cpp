@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/report_data.h"
 #include "common/amount.h"
 
 namespace {
@@ -74,6 +75,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // House property: nothing is copied in; the form keeps what it held.
     connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
     connect(w.cmdcalgs, &QPushButton::clicked, this, &Program::openSalary);
+    connect(w.cmdprint, &QPushButton::clicked, this, &Program::printComputation);
 }
 
 // Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
@@ -157,6 +159,48 @@ void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
     write(w.txtnpa, totals.gradePay);
     write(w.txtmgc, totals.mgc);
     w.cmdcalhr->setFocus();
+}
+
+// A detail form that was never opened is created unseen, so its amounts print as "0".
+void Program::printComputation() {
+    reports::ComputationData data;
+    takeWorksheet(data, worksheet());
+    takeDeductions(data, deductions_.get());
+    printPage(
+        reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
+        [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
+}
+
+void Program::printPage(const QString& unprintable, const QString& pdfName,
+                        const std::function<bool(toolkit::Printer&)>& page) {
+    if (!unprintable.isEmpty()) {
+        services_.messages.inform(unprintable);
+        return;
+    }
+    if (toolkit::Printer* printer = services_.printers.defaultPrinter()) {
+        if (!page(*printer)) {
+            services_.messages.inform(
+                QStringLiteral("The page was not printed. %1\nEvery figure is as it was: "
+                               "check the printer and press Print again.")
+                    .arg(printer->failure()));
+        }
+        return;
+    }
+    if (!services_.questions.ask(QStringLiteral("No printer is installed. Would you like to "
+                                                "save the page as a PDF file instead?"))) {
+        return;
+    }
+    const QString path = services_.saveDialog.pdfFileName(pdfName);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::unique_ptr<toolkit::Printer> file = services_.printers.pdfFile(path);
+    if (!file || !page(*file)) {
+        services_.messages.inform(
+            QStringLiteral("The page was not saved. %1\nEvery figure is as it was: choose "
+                           "another folder and press Print again.")
+                .arg(file ? file->failure() : QString()));
+    }
 }
 
 void Program::openDownloadPage() {

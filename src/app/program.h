@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <chrono>
+#include <functional>
 
 class Program : public QObject {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     void showWorksheet();
     // Ends the program as Exit does: every form closes at once.
     void exit();
+    // The worksheet's Print: the computation of income tax, from the worksheet, the house
+    // property form and the deductions form as they stand.
+    void printComputation();
 
     MainWorksheet& worksheet() { return main_.get(); }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
@@ -42,6 +46,11 @@ signals:
 private:
     void wireWorksheet(MainWorksheet& w);
     void openDownloadPage();
+    // Sends a page to the default printer or, when there is none and the user agrees, to a
+    // PDF file; says so when the page could not be produced. `unprintable` is the reason
+    // the page cannot be printed at all, if there is one.
+    void printPage(const QString& unprintable, const QString& pdfName,
+                   const std::function<bool(toolkit::Printer&)>& page);
     void openDeductions();
     void returnFromDeductions(double grandTotal);
     void returnFromHouseProperty(double income);
