@@ -28,7 +28,10 @@ bool QtQuestions::ask(const QString& question) {
 }
 
 QString QtSaveDialog::pdfFileName(const QString& suggestedName) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
     QString path = QFileDialog::getSaveFileName(
         QApplication::activeWindow(), QStringLiteral("Save the page as a PDF file"),
         QDir(folder).filePath(suggestedName), QStringLiteral("PDF files (*.pdf)"));
