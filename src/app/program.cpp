@@ -41,6 +41,7 @@ Program::Program(toolkit::Services services)
           auto* f = new SalaryForm(services_.messages);
           f->setAttribute(Qt::WA_DeleteOnClose);
           connect(f, &SalaryForm::transferred, this, &Program::returnFromSalary);
+          connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
           return f;
       }) {}
 
@@ -165,10 +166,19 @@ void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
 void Program::printComputation() {
     reports::ComputationData data;
     takeWorksheet(data, worksheet());
+    takeHouseProperty(data, houseProperty_.get());
     takeDeductions(data, deductions_.get());
     printPage(
         reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
         [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
+}
+
+void Program::printStatement() {
+    const reports::SalaryStatementData data = statementData(salary_.get());
+    printPage(reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
+              [&data](toolkit::Printer& printer) {
+                  return reports::printSalaryStatement(printer, data);
+              });
 }
 
 void Program::printPage(const QString& unprintable, const QString& pdfName,

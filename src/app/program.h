@@ -30,6 +30,8 @@ public:
     // The worksheet's Print: the computation of income tax, from the worksheet, the house
     // property form and the deductions form as they stand.
     void printComputation();
+    // The salary form's Print: the statement of salary from its table as it stands.
+    void printStatement();
 
     MainWorksheet& worksheet() { return main_.get(); }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }

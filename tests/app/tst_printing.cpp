@@ -8,6 +8,7 @@
 
 using testing::PageMark;
 using testing::RecordedPage;
+using testing::RecordingPrinter;
 
 namespace {
 
@@ -55,8 +56,14 @@ private slots:
     void unwritablePdfIsReported();
     void printerFailureChangesNothing();
     void npsTooLargeIsRefused();
+    void housePropertyAsItStands();
+    void statementOfWorkedYear();
+    void statementThenComputationIsPortrait();
+    void statementPrinterFailureChangesNothing();
+    void statementWithoutPrinterOffersPdf();
 
 private:
+    SalaryForm& calculateWorkedYear();
     void calculateAndPrint();
     RecordedPage lastPage() const;
 
@@ -120,12 +127,22 @@ void TestPrinting::worksheetPrintsAsItStands() {
 
 void TestPrinting::neverOpenedFormsPrintZero() {
     QVERIFY(!program->deductions().exists());
+    QVERIFY(!program->houseProperty().exists());
     calculateAndPrint();
     // Read unseen: created for the page, never shown.
     QVERIFY(program->deductions().exists());
     QVERIFY(!program->deductions().existing()->isVisible());
+    QVERIFY(program->houseProperty().exists());
+    QVERIFY(!program->houseProperty().existing()->isVisible());
     const RecordedPage page = lastPage();
     QCOMPARE(page.texts().size(), 92); // every line, none skipped for a zero
+    for (double y : {2.35, 2.50, 2.65, 3.25}) {
+        QCOMPARE(amountAt(page, y, 6.0), QString("0"));
+    }
+    for (double y : {2.95, 3.10, 3.25}) {
+        QCOMPARE(amountAt(page, y, 5.0), QString("0"));
+    }
+    QCOMPARE(amountAt(page, 3.40, 7.0), QString("0"));
     for (int i = 0; i < 11; ++i) {
         QCOMPARE(amountAt(page, 4.60 + 0.15 * i, 5.0), QString("0"));
     }
@@ -272,6 +289,139 @@ void TestPrinting::npsTooLargeIsRefused() {
     QVERIFY(fakes->messages.shown[0].contains("NPS (EC + GC) (80CCD)"));
     QVERIFY(fakes->questions.asked.isEmpty());
     QVERIFY(fakes->printers.pdfPaths.isEmpty());
+}
+
+// A self-occupied house with interest above the cap: the interest prints as typed, the
+// section 24 total and the loss as the form worked them out.
+void TestPrinting::housePropertyAsItStands() {
+    QTest::mouseClick(w->cmdcalhp, Qt::LeftButton);
+    HousePropertyForm& f = *program->houseProperty().existing();
+    QTest::mouseClick(f.optso, Qt::LeftButton);
+    QVERIFY(f.optso->isChecked());
+    f.txtintt->setText("250000");
+    QTest::mouseClick(f.cmdtot, Qt::LeftButton);
+    QVERIFY(f.txtihp->text().startsWith("-"));
+    QTest::mouseClick(f.cmdbk, Qt::LeftButton);
+    calculateAndPrint();
+    const RecordedPage page = lastPage();
+    const std::tuple<double, double, toolkit::TextBox*> rows[] = {
+        {2.35, 6.0, f.txtarv}, {2.50, 6.0, f.txtptax}, {2.65, 6.0, f.txtghi},
+        {2.95, 5.0, f.txtrep}, {3.10, 5.0, f.txtintt}, {3.25, 5.0, f.txtoth},
+        {3.25, 6.0, f.txttd},  {3.40, 7.0, f.txtihp},
+    };
+    for (const auto& [y, edge, field] : rows) {
+        QCOMPARE(amountAt(page, y, edge), field->text());
+    }
+    QCOMPARE(amountAt(page, 3.10, 5.0), QString("250000"));
+    QCOMPARE(amountAt(page, 3.25, 6.0), QString("150000"));
+    QCOMPARE(amountAt(page, 3.40, 7.0), QString("-150000"));
+    QCOMPARE(amountAt(page, 3.40, 7.0), w->txthp->text());
+    QVERIFY(at(page, 3.40, 7.0, true)->font.bold);
+}
+
+// The year worked through on the salary form: NPS, 21000 basic and 4200 grade pay from
+// January 2012.
+SalaryForm& TestPrinting::calculateWorkedYear() {
+    w->txtname->setText("R. K. SHARMA");
+    QTest::mouseClick(w->cmdcalgs, Qt::LeftButton);
+    SalaryForm& f = *program->salary().existing();
+    f.cbonps->setEditText("Y");
+    f.txtbp[0]->setText("21000");
+    f.txtgp[0]->setText("4200");
+    QTest::mouseClick(f.cmdcal, Qt::LeftButton);
+    return f;
+}
+
+void TestPrinting::statementOfWorkedYear() {
+    SalaryForm& f = calculateWorkedYear();
+    QCOMPARE(f.txtgtotal->text(), QString("700280"));
+    // Arrears, bonus, overtime, tuition fee, honorarium, other allowances.
+    for (std::size_t i = 0; i < 6; ++i) {
+        f.txtoth[i]->setText(QString::number(i + 1));
+    }
+    QTest::mouseClick(f.cmdcal, Qt::LeftButton);
+    QVERIFY(f.cmdprn->isEnabled());
+    QTest::mouseClick(f.cmdprn, Qt::LeftButton);
+    QCOMPARE(fakes->printers.printer.pages.size(), 1);
+    QVERIFY(fakes->messages.shown.isEmpty());
+    const RecordedPage page = lastPage();
+    QCOMPARE(page.orientation, toolkit::Orientation::Landscape);
+    const auto name =
+        at(page, 1.2,
+           5.0 - RecordingPrinter::widthOf("R. K. SHARMA", {"Tahoma", 10, true, false, true}) / 2,
+           false);
+    QVERIFY(name);
+    QCOMPARE(name->text, QString("R. K. SHARMA"));
+    for (std::size_t row = 2; row <= 13; ++row) {
+        const double y = 2.0 + 0.2 * double(row - 2);
+        QCOMPARE(amountAt(page, y, 1), f.Label1.at(int(row))->text());
+        const toolkit::TextBox* cells[] = {f.txtbp[row],  f.txtgp[row],  f.txtda[row],
+                                           f.txthra[row], f.txtmgc[row], f.txttpa2[row],
+                                           f.txtttl[row]};
+        for (int column = 2; column <= 8; ++column) {
+            QCOMPARE(amountAt(page, y, column), cells[column - 2]->text());
+        }
+    }
+    QCOMPARE(amountAt(page, 2.0, 1), QString("Mar 12"));
+    QCOMPARE(amountAt(page, 4.2, 1), QString("Feb 13"));
+    // The arrears of January and February 2012 on one line.
+    QCOMPARE(amountAt(page, 4.4, 4), QString("3528"));
+    QCOMPARE(amountAt(page, 4.4, 6), QString("352"));
+    QCOMPARE(amountAt(page, 4.4, 7), QString("224"));
+    QCOMPARE(amountAt(page, 4.4, 8), QString("4104"));
+    const toolkit::TextBox* totals[] = {f.txtbpt,  f.txtgpt,  f.txtdat, f.txthrat,
+                                        f.txtmgct, f.txttpat, f.txtttlt};
+    for (int column = 2; column <= 8; ++column) {
+        QCOMPARE(amountAt(page, 4.6, column), totals[column - 2]->text());
+    }
+    const std::pair<double, const char*> annual[] = {{5.2, "6"}, {5.4, "3"}, {5.6, "5"},
+                                                     {5.8, "4"}, {6.0, "2"}, {6.2, "1"}};
+    for (const auto& [y, figure] : annual) {
+        QCOMPARE(amountAt(page, y, 8), QString(figure));
+    }
+    QCOMPARE(amountAt(page, 6.4, 8), QString("700301"));
+}
+
+// A salary statement turns the printer to landscape; the computation printed next must
+// still come out portrait, or its lower half would be lost.
+void TestPrinting::statementThenComputationIsPortrait() {
+    SalaryForm& f = calculateWorkedYear();
+    QTest::mouseClick(f.cmdprn, Qt::LeftButton);
+    QTest::mouseClick(f.cmdbak, Qt::LeftButton);
+    calculateAndPrint();
+    const QList<RecordedPage>& pages = fakes->printers.printer.pages;
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0].orientation, toolkit::Orientation::Landscape);
+    QCOMPARE(pages[1].orientation, toolkit::Orientation::Portrait);
+    QCOMPARE(amountAt(pages[1], 1.30, 6.0), QString("700280"));
+}
+
+void TestPrinting::statementPrinterFailureChangesNothing() {
+    SalaryForm& f = calculateWorkedYear();
+    fakes->printers.printer.failWith = "The printer is offline.";
+    const QStringList before = texts(f);
+    QTest::mouseClick(f.cmdprn, Qt::LeftButton);
+    QCOMPARE(fakes->messages.shown.size(), 1);
+    QVERIFY(fakes->messages.shown[0].startsWith("The page was not printed."));
+    QVERIFY(fakes->messages.shown[0].contains("The printer is offline."));
+    QVERIFY(fakes->printers.printer.pages.isEmpty());
+    QCOMPARE(texts(f), before);
+    QVERIFY(f.cmdprn->isEnabled());
+    QVERIFY(f.cmdbak->isEnabled());
+}
+
+void TestPrinting::statementWithoutPrinterOffersPdf() {
+    SalaryForm& f = calculateWorkedYear();
+    fakes->printers.installed = false;
+    fakes->questions.answer = true;
+    fakes->saveDialog.chosen = "/tmp/salary.pdf";
+    QTest::mouseClick(f.cmdprn, Qt::LeftButton);
+    QCOMPARE(fakes->questions.asked.size(), 1);
+    QCOMPARE(fakes->saveDialog.offered, QStringList{"Salary 2012-13.pdf"});
+    QCOMPARE(fakes->printers.pdfPaths, QStringList{"/tmp/salary.pdf"});
+    QCOMPARE(fakes->printers.pdf.pages.size(), 1);
+    QCOMPARE(fakes->printers.pdf.pages[0].orientation, toolkit::Orientation::Landscape);
+    QVERIFY(fakes->messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestPrinting)
