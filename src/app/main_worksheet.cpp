@@ -2,6 +2,7 @@
 
 #include "common/amount.h"
 #include "toolkit/entry.h"
+#include "toolkit/figures.h"
 #include "toolkit/look.h"
 
 #include <QUrl>
@@ -20,13 +21,6 @@ constexpr int innerField = 3480;
 constexpr int rightField = 9960;
 constexpr int calcAtField = 4080;
 constexpr int captionHeight = 240;
-
-double read(const TextBox* box) {
-    return fiscora::readLenient(box->text().toStdString());
-}
-void write(TextBox* box, double value) {
-    box->setText(QString::fromStdString(fiscora::numberText(value)));
-}
 
 } // namespace
 
@@ -89,6 +83,11 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     txtmgc = field("txtmgc", Kind::Carrier, 0, 0);
 
     const QFont calcFont = toolkit::sansSerif(8.25);
+    auto button = [this](const char* name, const QString& caption, int left, int top, int width,
+                         int height, const QFont& font) {
+        return toolkit::commandButton(this, name, caption,
+                                      toolkit::twipsRect(left, top, width, height), font);
+    };
     cmdcalgs = button("cmdcalgs", "Calc.", calcAtField, 600, 495, 255, calcFont);
     cmdcalhr = button("cmdcalhr", "Calc.", 2880, 2040, 495, 255, calcFont);
     cmdcalhp = button("cmdcalhp", "Calc.", calcAtField, 3480, 495, 255, calcFont);
@@ -161,44 +160,18 @@ TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, in
     return box;
 }
 
-QPushButton* MainWorksheet::button(const char* name, const QString& caption, int left, int top,
-                                   int width, int height, const QFont& font) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(toolkit::twipsRect(left, top, width, height));
-    b->setFont(font);
-    toolkit::paint(b, Qt::black, colour::teal);
-    b->setAccessibleName(QString(caption).remove('&'));
-    return b;
-}
-
 void MainWorksheet::calculate() {
-    const std::pair<TextBox*, double> inputs[] = {
-        {txtgs, read(txtgs)},       {txttp, read(txttp)},         {txthra, read(txthra)},
-        {txthp, read(txthp)},       {txtos, read(txtos)},         {txtded80, read(txtded80)},
-        {txtrel89, read(txtrel89)}, {txtdedtax, read(txtdedtax)},
-    };
-    for (const auto& [box, value] : inputs) {
-        if (!fiscora::allFinite(value)) {
-            messages_.inform(QStringLiteral("The figure in \"%1\" is too large to compute with. "
-                                            "Please correct it and Calculate again.")
-                                 .arg(box->accessibleName()));
-            box->setFocus();
-            return;
-        }
+    const auto figures = toolkit::readInputs(
+        messages_, {txtgs, txttp, txthra, txthp, txtos, txtded80, txtrel89, txtdedtax},
+        toolkit::Reading::Lenient);
+    if (!figures) {
+        return;
     }
-    fiscora::TaxInputs in;
-    in.grossSalary = inputs[0].second;
-    in.transportExempt = inputs[1].second;
-    in.hraExempt = inputs[2].second;
-    in.houseProperty = inputs[3].second;
-    in.otherSources = inputs[4].second;
-    in.deductions80 = inputs[5].second;
-    in.relief89 = inputs[6].second;
-    in.taxDeducted = inputs[7].second;
+    const auto& v = *figures;
+    const fiscora::TaxInputs in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]};
     const fiscora::TaxFigures t = fiscora::computeTax(in);
 
-    const std::pair<TextBox*, double> results[] = {
+    const toolkit::Figure results[] = {
         {txtexall, t.exemptAllowances},
         {txtnsal, t.salaryIncome},
         {txtgti, t.grossTotalIncome},
@@ -209,17 +182,11 @@ void MainWorksheet::calculate() {
         {txtttax, t.totalTax},
         {txtbaltax, t.balanceTax},
     };
-    for (const auto& [box, value] : results) {
-        if (!fiscora::allFinite(value)) {
-            messages_.inform(QStringLiteral("\"%1\" comes out too large to compute. "
-                                            "Please check the figures that make it up.")
-                                 .arg(box->accessibleName()));
-            return;
-        }
+    if (toolkit::refuseOutOfRange(messages_, results)) {
+        return;
     }
-
     cmdprint->setEnabled(true);
     for (const auto& [box, value] : results) {
-        write(box, value);
+        toolkit::writeFigure(box, value);
     }
 }

@@ -63,6 +63,4 @@ private:
 
     toolkit::TextBox* field(const char* name, toolkit::TextBox::Kind kind, int left, int top,
                             int width = 1215);
-    QPushButton* button(const char* name, const QString& text, int left, int top, int width,
-                        int height, const QFont& font);
 };

@@ -2,16 +2,22 @@
 
 #include "app/report_data.h"
 #include "common/amount.h"
-
-namespace {
+#include "toolkit/figures.h"
 
 // Detail forms refuse a figure that is not finite before they announce it; the carriers
 // are checked where they are read.
-void write(QLineEdit* field, double value) {
-    field->setText(QString::fromStdString(fiscora::numberText(value)));
-}
+using toolkit::writeFigure;
 
-} // namespace
+// A detail form: discarded when the user closes its window, its Back handled by the hub.
+template <typename F, typename Signal, typename Slot>
+auto Program::detailForm(Signal back, Slot returned) {
+    return [this, back, returned] {
+        auto* f = new F(services_.messages);
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        connect(f, back, this, returned);
+        return f;
+    };
+}
 
 Program::Program(toolkit::Services services)
     : services_(services), main_([this] {
@@ -19,28 +25,13 @@ Program::Program(toolkit::Services services)
           wireWorksheet(*w);
           return w;
       }),
-      deductions_([this] {
-          auto* f = new DeductionsForm(services_.messages);
-          f->setAttribute(Qt::WA_DeleteOnClose);
-          connect(f, &DeductionsForm::returned, this, &Program::returnFromDeductions);
-          return f;
-      }),
-      houseProperty_([this] {
-          auto* f = new HousePropertyForm(services_.messages);
-          f->setAttribute(Qt::WA_DeleteOnClose);
-          connect(f, &HousePropertyForm::returned, this, &Program::returnFromHouseProperty);
-          return f;
-      }),
-      hra_([this] {
-          auto* f = new HraForm(services_.messages);
-          f->setAttribute(Qt::WA_DeleteOnClose);
-          connect(f, &HraForm::returned, this, &Program::returnFromHra);
-          return f;
-      }),
-      salary_([this] {
-          auto* f = new SalaryForm(services_.messages);
-          f->setAttribute(Qt::WA_DeleteOnClose);
-          connect(f, &SalaryForm::transferred, this, &Program::returnFromSalary);
+      deductions_(
+          detailForm<DeductionsForm>(&DeductionsForm::returned, &Program::returnFromDeductions)),
+      houseProperty_(detailForm<HousePropertyForm>(&HousePropertyForm::returned,
+                                                   &Program::returnFromHouseProperty)),
+      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)), salary_([this] {
+          SalaryForm* f =
+              detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
           return f;
       }) {}
@@ -90,19 +81,19 @@ void Program::openDeductions() {
         return;
     }
     DeductionsForm& f = deductions_.show();
-    write(f.txt80ccdec, nps);
-    write(f.txt80ccdgc, nps);
+    writeFigure(f.txt80ccdec, nps);
+    writeFigure(f.txt80ccdgc, nps);
 }
 
 void Program::returnFromDeductions(double grandTotal) {
     MainWorksheet& w = main_.show();
-    write(w.txtded80, grandTotal);
+    writeFigure(w.txtded80, grandTotal);
     w.txtrel89->setFocus();
 }
 
 void Program::returnFromHouseProperty(double income) {
     MainWorksheet& w = main_.show();
-    write(w.txthp, income);
+    writeFigure(w.txthp, income);
     w.cmdcalded80->setFocus();
 }
 
@@ -129,16 +120,16 @@ void Program::openHra() {
     }
     const auto [basicPay, dearness, hraDrawn, gradePay] = figures;
     HraForm& f = hra_.show();
-    write(f.txtbp, basicPay);
-    write(f.txtnpa, gradePay);
-    write(f.txtda, dearness);
-    write(f.txthra, hraDrawn);
+    writeFigure(f.txtbp, basicPay);
+    writeFigure(f.txtnpa, gradePay);
+    writeFigure(f.txtda, dearness);
+    writeFigure(f.txthra, hraDrawn);
     f.txtRP->setFocus();
 }
 
 void Program::returnFromHra(double exemption) {
     MainWorksheet& w = main_.show();
-    write(w.txthra, exemption);
+    writeFigure(w.txthra, exemption);
     w.txtos->setFocus();
 }
 
@@ -152,13 +143,13 @@ void Program::openSalary() {
 // The year's salary lands on the worksheet; the salary form stays open behind it.
 void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
     MainWorksheet& w = main_.show();
-    write(w.txtgs, totals.grossSalary);
-    write(w.txttp, totals.transportExempt);
-    write(w.txtbp, totals.basicPay);
-    write(w.txtda, totals.da);
-    write(w.txthrr, totals.hraReceived);
-    write(w.txtnpa, totals.gradePay);
-    write(w.txtmgc, totals.mgc);
+    writeFigure(w.txtgs, totals.grossSalary);
+    writeFigure(w.txttp, totals.transportExempt);
+    writeFigure(w.txtbp, totals.basicPay);
+    writeFigure(w.txtda, totals.da);
+    writeFigure(w.txthrr, totals.hraReceived);
+    writeFigure(w.txtnpa, totals.gradePay);
+    writeFigure(w.txtmgc, totals.mgc);
     w.cmdcalhr->setFocus();
 }
 

@@ -46,6 +46,8 @@ signals:
     void finished();
 
 private:
+    template <typename F, typename Signal, typename Slot>
+    auto detailForm(Signal back, Slot returned);
     void wireWorksheet(MainWorksheet& w);
     void openDownloadPage();
     // Sends a page to the default printer or, when there is none and the user agrees, to a

@@ -3,6 +3,7 @@
 #include "common/amount.h"
 #include "deductions/section80.h"
 #include "toolkit/entry.h"
+#include "toolkit/figures.h"
 #include "toolkit/look.h"
 
 using toolkit::TextBox;
@@ -18,13 +19,6 @@ constexpr int rightHeading = 4200;
 constexpr int rightCaption = 4320;
 constexpr int rightField = 6960;
 constexpr int captionHeight = 240;
-
-double read(const TextBox* box) {
-    return fiscora::readLenient(box->text().toStdString());
-}
-void write(TextBox* box, double value) {
-    box->setText(QString::fromStdString(fiscora::numberText(value)));
-}
 
 } // namespace
 
@@ -100,13 +94,9 @@ DeductionsForm::DeductionsForm(toolkit::Messages& messages)
     txtgt80 = field("txtgt80", Kind::Output, rightField, 5040, "GRAND TOTAL");
 
     auto button = [this](const char* name, const QString& caption, int left) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(toolkit::twipsRect(left, 5400, 1335, 375));
-        b->setFont(toolkit::font("Microsoft Sans Serif", 9.75));
-        toolkit::paint(b, Qt::black, colour::teal);
-        b->setAccessibleName(QString(caption).remove('&'));
-        return b;
+        return toolkit::commandButton(this, name, caption,
+                                      toolkit::twipsRect(left, 5400, 1335, 375),
+                                      toolkit::font("Microsoft Sans Serif", 9.75));
     };
     cmdtot = button("cmdtot", "&Calculate", 4560);
     cmdbk = button("cmdbk", "&Back", 6600);
@@ -151,77 +141,64 @@ void DeductionsForm::checkMediclaim() {
         return;
     }
     messages_.inform(mediclaimLimitMessage());
-    write(txt80d, fiscora::limit80D);
+    toolkit::writeFigure(txt80d, fiscora::limit80D);
     txt80g->setFocus();
 }
 
 void DeductionsForm::calculate() {
     // In the order the figures are read.
-    const std::pair<TextBox*, double> inputs[] = {
-        {txtgis, read(txtgis)},         {txthba, read(txthba)},         {txtlic, read(txtlic)},
-        {txtppf, read(txtppf)},         {txtnsc, read(txtnsc)},         {txtnsci, read(txtnsci)},
-        {txttf1, read(txttf1)},         {txttf2, read(txttf2)},         {txtinf, read(txtinf)},
-        {txtos, read(txtos)},           {txtgpf, read(txtgpf)},         {txt80ccc, read(txt80ccc)},
-        {txt80ccdec, read(txt80ccdec)}, {txt80ccdgc, read(txt80ccdgc)}, {txt80ccf, read(txt80ccf)},
-        {txt80d, read(txt80d)},         {txt80g, read(txt80g)},         {txtoth, read(txtoth)},
-    };
-    for (const auto& [box, value] : inputs) {
-        if (!fiscora::allFinite(value)) {
-            messages_.inform(QStringLiteral("The figure in \"%1\" is too large to compute with. "
-                                            "Please correct it and Calculate again.")
-                                 .arg(box->accessibleName()));
-            box->setFocus();
-            return;
-        }
+    const auto figures = toolkit::readInputs(
+        messages_,
+        {txtgis, txthba, txtlic, txtppf, txtnsc, txtnsci, txttf1, txttf2, txtinf, txtos, txtgpf,
+         txt80ccc, txt80ccdec, txt80ccdgc, txt80ccf, txt80d, txt80g, txtoth},
+        toolkit::Reading::Lenient);
+    if (!figures) {
+        return;
     }
+    const auto& v = *figures;
     fiscora::Section80Inputs in;
-    in.cgegis = inputs[0].second;
-    in.houseBuildingAdvance = inputs[1].second;
-    in.lifeInsurance = inputs[2].second;
-    in.ppf = inputs[3].second;
-    in.nsc = inputs[4].second;
-    in.nscInterest = inputs[5].second;
-    in.tuitionChild1 = inputs[6].second;
-    in.tuitionChild2 = inputs[7].second;
-    in.infrastructureBonds = inputs[8].second;
-    in.otherSavings = inputs[9].second;
-    in.gpf = inputs[10].second;
-    in.jeevanSuraksha = inputs[11].second;
-    in.npsEmployee = inputs[12].second;
-    in.npsGovernment = inputs[13].second;
-    in.infrastructure80CCF = inputs[14].second;
-    in.mediclaim = inputs[15].second;
-    in.donations = inputs[16].second;
-    in.otherDeductions = inputs[17].second;
+    in.cgegis = v[0];
+    in.houseBuildingAdvance = v[1];
+    in.lifeInsurance = v[2];
+    in.ppf = v[3];
+    in.nsc = v[4];
+    in.nscInterest = v[5];
+    in.tuitionChild1 = v[6];
+    in.tuitionChild2 = v[7];
+    in.infrastructureBonds = v[8];
+    in.otherSavings = v[9];
+    in.gpf = v[10];
+    in.jeevanSuraksha = v[11];
+    in.npsEmployee = v[12];
+    in.npsGovernment = v[13];
+    in.infrastructure80CCF = v[14];
+    in.mediclaim = v[15];
+    in.donations = v[16];
+    in.otherDeductions = v[17];
     const fiscora::Section80Figures f = fiscora::computeSection80(in);
 
-    const std::pair<TextBox*, double> results[] = {
+    const toolkit::Figure results[] = {
         {txt80c, f.total80C},
         {txttot1, f.combinedBeforeLimit},
         {txttot1, f.combined},
         {txtgt80, f.grandTotal},
     };
-    for (const auto& [box, value] : results) {
-        if (!fiscora::allFinite(value)) {
-            messages_.inform(QStringLiteral("\"%1\" comes out too large to compute. "
-                                            "Please check the figures that make it up.")
-                                 .arg(box->accessibleName()));
-            return;
-        }
+    if (toolkit::refuseOutOfRange(messages_, results)) {
+        return;
     }
 
-    write(txt80c, f.total80C);
-    write(txttot1, f.combinedBeforeLimit);
-    write(txttot1, f.combined);
+    toolkit::writeFigure(txt80c, f.total80C);
+    toolkit::writeFigure(txttot1, f.combinedBeforeLimit);
+    toolkit::writeFigure(txttot1, f.combined);
     if (f.allowed80CCF != in.infrastructure80CCF) {
-        write(txt80ccf, f.allowed80CCF); // the field itself is cut back to the limit
+        toolkit::writeFigure(txt80ccf, f.allowed80CCF); // the field itself is cut back to the limit
     }
-    write(txtgt80, f.grandTotal);
+    toolkit::writeFigure(txtgt80, f.grandTotal);
     cmdbk->setEnabled(true);
 }
 
 void DeductionsForm::back() {
-    const double total = read(txtgt80);
+    const double total = toolkit::readFigure(txtgt80);
     if (!fiscora::allFinite(total)) {
         messages_.inform(QStringLiteral("\"GRAND TOTAL\" does not hold a figure that can be "
                                         "carried. Please Calculate again."));

@@ -3,6 +3,7 @@
 #include "common/amount.h"
 #include "house_property/house_income.h"
 #include "toolkit/entry.h"
+#include "toolkit/figures.h"
 #include "toolkit/look.h"
 
 #include <optional>
@@ -18,10 +19,6 @@ constexpr int indented = 480;
 constexpr int innerField = 3480;
 constexpr int outerField = 4800;
 constexpr int captionHeight = 240;
-
-void write(TextBox* box, double value) {
-    box->setText(QString::fromStdString(fiscora::numberText(value)));
-}
 
 } // namespace
 
@@ -92,13 +89,8 @@ HousePropertyForm::HousePropertyForm(toolkit::Messages& messages)
     txtihp = field("txtihp", Kind::Output, outerField, 5400, "Income from House Property");
 
     auto button = [this](const char* name, const QString& text, int left) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(toolkit::twipsRect(left, 5760, 1335, 375));
-        b->setFont(toolkit::font("Microsoft Sans Serif", 9.75));
-        toolkit::paint(b, Qt::black, colour::teal);
-        b->setAccessibleName(QString(text).remove('&'));
-        return b;
+        return toolkit::commandButton(this, name, text, toolkit::twipsRect(left, 5760, 1335, 375),
+                                      toolkit::font("Microsoft Sans Serif", 9.75));
     };
     cmdtot = button("cmdtot", "&Calculate", 1200);
     cmdbk = button("cmdbk", "&Back", 3840);
@@ -174,47 +166,34 @@ void HousePropertyForm::selfOccupied() {
 
 void HousePropertyForm::calculate() {
     // The figures must each be a number as they stand, in the order they are read.
-    std::optional<double> figures[4];
-    TextBox* const entries[] = {txtarv, txtptax, txtintt, txtoth};
-    for (std::size_t i = 0; i < std::size(entries); ++i) {
-        figures[i] = fiscora::readStrict(entries[i]->text().toStdString());
-        if (!figures[i]) {
-            messages_.inform(QStringLiteral("The figure in \"%1\" is not a number that can be "
-                                            "computed with. Please correct it and Calculate "
-                                            "again.")
-                                 .arg(entries[i]->accessibleName()));
-            entries[i]->setFocus();
-            return;
-        }
+    const auto figures = toolkit::readInputs(messages_, {txtarv, txtptax, txtintt, txtoth},
+                                             toolkit::Reading::Strict);
+    if (!figures) {
+        return;
     }
     fiscora::HouseInputs in;
     in.occupancy =
         optso->isChecked() ? fiscora::Occupancy::SelfOccupied : fiscora::Occupancy::LetOut;
     in.loan = optb499->isChecked() ? fiscora::LoanTaken::Before1April1999
                                    : fiscora::LoanTaken::From1April1999;
-    in.rentalValue = *figures[0];
-    in.propertyTaxes = *figures[1];
-    in.interest = *figures[2];
-    in.others = *figures[3];
+    in.rentalValue = (*figures)[0];
+    in.propertyTaxes = (*figures)[1];
+    in.interest = (*figures)[2];
+    in.others = (*figures)[3];
     const fiscora::HouseFigures f = fiscora::computeHouseIncome(in);
 
-    const std::pair<TextBox*, double> results[] = {
+    const toolkit::Figure results[] = {
         {txtghi, f.grossIncome},
         {txtrep, f.repairs},
         {txttd, f.deductions},
         {txtihp, f.income},
     };
-    for (const auto& [box, value] : results) {
-        if (!fiscora::allFinite(value)) {
-            messages_.inform(QStringLiteral("\"%1\" comes out too large to compute. "
-                                            "Please check the figures that make it up.")
-                                 .arg(box->accessibleName()));
-            return;
-        }
+    if (toolkit::refuseOutOfRange(messages_, results)) {
+        return;
     }
     cmdbk->setEnabled(true);
     for (const auto& [box, value] : results) {
-        write(box, value);
+        toolkit::writeFigure(box, value);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "common/amount.h"
 #include "hra/hra_exemption.h"
 #include "toolkit/entry.h"
+#include "toolkit/figures.h"
 #include "toolkit/look.h"
 
 #include <QLabel>
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int captionLeft = 120;
 constexpr int fieldLeft = 2160;
-
-void write(TextBox* box, double value) {
-    box->setText(QString::fromStdString(fiscora::numberText(value)));
-}
 
 // Limits what the user types or pastes, not what the program writes: a figure copied in
 // from the worksheet stands whole, however long its text.
@@ -65,13 +62,9 @@ HraForm::HraForm(toolkit::Messages& messages)
     txthrx = row("lblhrx", "HRA Exemption", "txthrx", Kind::Output, 2280);
 
     auto button = [this](const char* name, const QString& caption, int left) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(toolkit::twipsRect(left, 2640, 1215, 375));
-        b->setFont(toolkit::font("Microsoft Sans Serif", 9));
-        toolkit::paint(b, Qt::black, colour::teal);
-        b->setAccessibleName(QString(caption).remove('&'));
-        return b;
+        return toolkit::commandButton(this, name, caption,
+                                      toolkit::twipsRect(left, 2640, 1215, 375),
+                                      toolkit::font("Microsoft Sans Serif", 9));
     };
     cmdcal = button("cmdcal", "&CALCULATE", 240);
     cmdback = button("cmdback", "&BACK", 1920);
@@ -96,33 +89,25 @@ HraForm::HraForm(toolkit::Messages& messages)
 void HraForm::calculate() {
     // Every entry field holds a text (an emptied one holds "0"); each must be a number as
     // it stands, in the order the figures are read.
-    TextBox* const entries[] = {txtbp, txtda, txthra, txtnpa, txtRP};
-    std::optional<double> figures[std::size(entries)];
-    for (std::size_t i = 0; i < std::size(entries); ++i) {
-        figures[i] = fiscora::readStrict(entries[i]->text().toStdString());
-        if (!figures[i]) {
-            messages_.inform(QStringLiteral("The figure in \"%1\" is not a number that can be "
-                                            "computed with. Please correct it and Calculate "
-                                            "again.")
-                                 .arg(entries[i]->accessibleName()));
-            entries[i]->setFocus();
-            return;
-        }
-    }
-    fiscora::HraInputs in;
-    in.basicPay = *figures[0];
-    in.dearness = *figures[1];
-    in.hraDrawn = *figures[2];
-    in.gradePay = *figures[3];
-    in.rentPaid = *figures[4];
-    const fiscora::HraFigures f = fiscora::computeHraExemption(in);
-    if (!fiscora::allFinite(f.totalSalary, f.exemption)) {
-        messages_.inform(QStringLiteral("\"Total Salary\" comes out too large to compute. "
-                                        "Please check the figures that make it up."));
+    const auto figures = toolkit::readInputs(messages_, {txtbp, txtda, txthra, txtnpa, txtRP},
+                                             toolkit::Reading::Strict);
+    if (!figures) {
         return;
     }
-    write(txtns, f.totalSalary);
-    write(txthrx, f.exemption);
+    fiscora::HraInputs in;
+    in.basicPay = (*figures)[0];
+    in.dearness = (*figures)[1];
+    in.hraDrawn = (*figures)[2];
+    in.gradePay = (*figures)[3];
+    in.rentPaid = (*figures)[4];
+    const fiscora::HraFigures f = fiscora::computeHraExemption(in);
+    const toolkit::Figure results[] = {{txtns, f.totalSalary}, {txthrx, f.exemption}};
+    if (toolkit::refuseOutOfRange(messages_, results)) {
+        return;
+    }
+    for (const auto& [box, value] : results) {
+        toolkit::writeFigure(box, value);
+    }
     cmdback->setEnabled(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/amount.h"
 #include "toolkit/entry.h"
+#include "toolkit/figures.h"
 #include "toolkit/look.h"
 
 #include <QLineEdit>
@@ -33,14 +34,6 @@ int rowTop(int row) {
 
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-double read(const QLineEdit* box) {
-    return fiscora::readLenient(box->text().toStdString());
-}
-
-void write(QLineEdit* box, double value) {
-    box->setText(QString::fromStdString(fiscora::numberText(value)));
 }
 
 } // namespace
@@ -230,13 +223,9 @@ QComboBox* SalaryForm::combo(const char* name, const QStringList& entries, const
 }
 
 QPushButton* SalaryForm::button(const char* name, const QString& caption, int left) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(toolkit::twipsRect(left, bottomRowTop, 1215, 375));
-    b->setFont(toolkit::arial(9, true));
-    toolkit::paint(b, Qt::black, colour::teal);
-    b->setAccessibleName(QString(caption).remove('&'));
-    return b;
+    return toolkit::commandButton(this, name, caption,
+                                  toolkit::twipsRect(left, bottomRowTop, 1215, 375),
+                                  toolkit::arial(9, true));
 }
 
 void SalaryForm::withdraw() {
@@ -282,7 +271,7 @@ void SalaryForm::calculate() {
         entries.emplace_back(txtoth[i], &in.annual[i]);
     }
     for (const auto& [box, figure] : entries) {
-        *figure = read(box);
+        *figure = toolkit::readFigure(box);
         if (!fiscora::allFinite(*figure)) {
             refuse(box, tooLarge);
             box->setFocus();
@@ -305,9 +294,9 @@ void SalaryForm::calculate() {
     in.transportClass = cboclass3->currentText().toStdString();
     in.pensionScheme = cbonps->currentText().toStdString();
     for (std::size_t r = 0; r < payRows; ++r) {
-        in.hraShown[r] = txthra[r] ? read(txthra[r]) : 0.0;
-        in.transportShown[r] = read(txttpa2[r]);
-        in.mgcShown[r] = read(txtmgc[r]);
+        in.hraShown[r] = txthra[r] ? toolkit::readFigure(txthra[r]) : 0.0;
+        in.transportShown[r] = toolkit::readFigure(txttpa2[r]);
+        in.mgcShown[r] = toolkit::readFigure(txtmgc[r]);
     }
 
     const fiscora::PayTable t = fiscora::computePayTable(in);
@@ -354,14 +343,14 @@ void SalaryForm::calculate() {
     if (t.julyBasicPay) {
         // The new pay of July runs down to February 2013 every time, replacing pay typed
         // into those months, even where July already shows it.
-        write(next->first, next->second);
+        toolkit::writeFigure(next->first, next->second);
         copyDown(txtbp, fiscora::julyRow);
         ++next;
         cmdprn->setEnabled(true);
         cmdbak->setEnabled(true);
     }
     for (; next != writes.cend(); ++next) {
-        write(next->first, next->second);
+        toolkit::writeFigure(next->first, next->second);
     }
 }
 
@@ -385,7 +374,7 @@ void SalaryForm::back() {
                                             "Please Calculate again.");
     fiscora::PayColumn transport{};
     for (std::size_t r = 0; r < payRows; ++r) {
-        transport[r] = read(txttpa2[r]);
+        transport[r] = toolkit::readFigure(txttpa2[r]);
         if (!fiscora::allFinite(transport[r])) {
             refuse(txttpa2[r], tooLarge);
             return;
