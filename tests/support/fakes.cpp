@@ -11,21 +11,6 @@ void RecordingMessages::inform(const QString& text) {
     }
 }
 
-bool RecordingBrowser::open(const QUrl& url) {
-    opened << url;
-    return succeeds;
-}
-
-bool RecordingQuestions::ask(const QString& question) {
-    asked << question;
-    return answer;
-}
-
-QString RecordingSaveDialog::pdfFileName(const QString& suggestedName) {
-    offered << suggestedName;
-    return chosen;
-}
-
 namespace {
 
 // Hands every call on to a printer that outlives it.
@@ -51,10 +36,6 @@ private:
 };
 
 } // namespace
-
-toolkit::Printer* RecordingPrinters::defaultPrinter() {
-    return installed ? &printer : nullptr;
-}
 
 std::unique_ptr<toolkit::Printer> RecordingPrinters::pdfFile(const QString& path) {
     pdfPaths << path;

@@ -22,7 +22,10 @@ public:
 
 class RecordingBrowser : public toolkit::Browser {
 public:
-    bool open(const QUrl& url) override;
+    bool open(const QUrl& url) override {
+        opened << url;
+        return succeeds;
+    }
 
     QList<QUrl> opened;
     bool succeeds = true;
@@ -30,7 +33,10 @@ public:
 
 class RecordingQuestions : public toolkit::Questions {
 public:
-    bool ask(const QString& question) override;
+    bool ask(const QString& question) override {
+        asked << question;
+        return answer;
+    }
 
     QStringList asked;
     bool answer = false; // No, unless a test says otherwise
@@ -38,7 +44,10 @@ public:
 
 class RecordingSaveDialog : public toolkit::SaveDialog {
 public:
-    QString pdfFileName(const QString& suggestedName) override;
+    QString pdfFileName(const QString& suggestedName) override {
+        offered << suggestedName;
+        return chosen;
+    }
 
     QStringList offered; // the names suggested, one for each time the dialog came up
     QString chosen;      // empty: the user cancels
@@ -46,7 +55,7 @@ public:
 
 class RecordingPrinters : public toolkit::Printers {
 public:
-    toolkit::Printer* defaultPrinter() override;
+    toolkit::Printer* defaultPrinter() override { return installed ? &printer : nullptr; }
     std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override;
 
     bool installed = true;

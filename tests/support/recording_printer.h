@@ -33,25 +33,32 @@ struct PageMark {
 struct RecordedPage {
     toolkit::Orientation orientation = toolkit::Orientation::Portrait;
     QList<PageMark> marks; // in the order printed and drawn
-    QList<PageMark> texts() const;
-    QList<PageMark> rules() const;
+    QList<PageMark> texts() const { return of(PageMark::Kind::Text); }
+    QList<PageMark> rules() const { return of(PageMark::Kind::Line); }
+    QList<PageMark> of(PageMark::Kind kind) const;
 };
 
 class RecordingPrinter : public toolkit::Printer {
 public:
     // A plain model of a proportional font, in inches: half an em a character, a tenth
     // wider in bold, so that a width measured in the wrong font puts the text off its edge.
-    static double widthOf(const QString& text, const FontState& font);
+    static double widthOf(const QString& text, const FontState& font) {
+        return text.size() * 0.5 * font.size / 72.0 * (font.bold ? 1.1 : 1.0);
+    }
 
-    void setOrientation(toolkit::Orientation orientation) override;
-    void setFontName(const QString& name) override;
-    void setFontSize(double points) override;
-    void setBold(bool on) override;
-    void setItalic(bool on) override;
-    void setUnderline(bool on) override;
-    double textWidth(const QString& text) override;
-    void print(double x, double y, const QString& text) override;
-    void drawLine(double x1, double y1, double x2, double y2) override;
+    void setOrientation(toolkit::Orientation o) override { orientation = o; }
+    void setFontName(const QString& name) override { font.name = name; }
+    void setFontSize(double points) override { font.size = points; }
+    void setBold(bool on) override { font.bold = on; }
+    void setItalic(bool on) override { font.italic = on; }
+    void setUnderline(bool on) override { font.underline = on; }
+    double textWidth(const QString& text) override { return widthOf(text, font); }
+    void print(double x, double y, const QString& text) override {
+        mark({PageMark::Kind::Text, x, y, 0, 0, text, font, widthOf(text, font)});
+    }
+    void drawLine(double x1, double y1, double x2, double y2) override {
+        mark({PageMark::Kind::Line, x1, y1, x2, y2, {}, {}, 0});
+    }
     bool endDocument() override;
     QString failure() const override { return failure_; }
 
@@ -66,7 +73,7 @@ public:
     QString failWith;
 
 private:
-    void mark(PageMark m);
+    void mark(const PageMark& m);
     bool started_ = false;
     RecordedPage current_;
     QString failure_;
