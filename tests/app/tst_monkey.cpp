@@ -189,11 +189,20 @@ public:
                 std::fflush(stdout);
             });
             settle();
+            QString broken;
+            if (printed_ && fakes_->printers.printer.pages.isEmpty() &&
+                fakes_->messages.shown.isEmpty()) {
+                broken = QStringLiteral("Print neither printed a page nor said why");
+            }
+            printed_ = false;
             if (program_->ended()) {
                 restart();
             }
             watchCalculate();
-            if (const QString broken = promiseBroken(); !broken.isEmpty()) {
+            if (broken.isEmpty()) {
+                broken = promiseBroken();
+            }
+            if (!broken.isEmpty()) {
                 std::printf("FAIL %zu %s\n", i, qPrintable(broken));
                 return false;
             }
@@ -404,6 +413,7 @@ private:
             // A push button in its middle; an option or a check box on its round or square.
             const bool push = qobject_cast<QPushButton*>(b);
             click(b, push ? b->rect().center() : QPoint(7, b->height() / 2));
+            printed_ = b->objectName().startsWith(QLatin1String("cmdpr"));
             return;
         }
         case Key: {
@@ -458,6 +468,7 @@ private:
 
     std::unique_ptr<testing::FakeServices> fakes_;
     std::unique_ptr<Program> program_;
+    bool printed_ = false; // the last action clicked a Print button
 };
 
 struct Outcome {
