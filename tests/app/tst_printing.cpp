@@ -1,8 +1,7 @@
 // Printing through the hub: the pages take the forms' fields as they stand, and a page that
 // cannot be printed is offered as a PDF file or reported, with every figure left alone.
 // Where each line stands on the page is tested in tests/reports.
-#include "app/program.h"
-#include "support/fakes.h"
+#include "support/hub.h"
 
 #include <QtTest>
 
@@ -34,65 +33,47 @@ QStringList texts(const QWidget& form) {
     return out;
 }
 
+// Calculates the form that prints the page, so that its Print button is enabled.
+QWidget& ready(testing::Hub& hub, const QString& page) {
+    if (page == "statement") {
+        QTest::mouseClick(hub.w.cmdcalgs, Qt::LeftButton);
+        hub.program.salary().get().cmdcal->click();
+        return hub.program.salary().get();
+    }
+    hub.w.cmdcalc->click();
+    return hub.w;
+}
+
+QPushButton* printButton(testing::Hub& hub, const QString& page) {
+    return page == "statement" ? hub.program.salary().get().cmdprn : hub.w.cmdprint;
+}
+
 } // namespace
 
 class TestPrinting : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void computationTakesEveryField();
     void statementTakesEveryCell();
     void printingFails_data();
     void printingFails();
-
-private:
-    // Calculates the form that prints the page, so that its Print button is enabled.
-    QWidget& ready(const QString& page);
-    QPushButton* printButton(const QString& page);
-
-    testing::FakeServices* fakes = nullptr;
-    Program* program = nullptr;
 };
-
-void TestPrinting::init() {
-    fakes = new testing::FakeServices;
-    program = new Program(fakes->services());
-    program->showWorksheet();
-}
-
-void TestPrinting::cleanup() {
-    delete program;
-    delete fakes;
-}
-
-QWidget& TestPrinting::ready(const QString& page) {
-    if (page == "statement") {
-        QTest::mouseClick(program->worksheet().cmdcalgs, Qt::LeftButton);
-        program->salary().get().cmdcal->click();
-        return program->salary().get();
-    }
-    program->worksheet().cmdcalc->click();
-    return program->worksheet();
-}
-
-QPushButton* TestPrinting::printButton(const QString& page) {
-    return page == "statement" ? program->salary().get().cmdprn : program->worksheet().cmdprint;
-}
 
 // Forms never opened are created unseen and print "0". Then every field holds a figure of
 // its own, and the figures must come out in the order of the page's lines.
 void TestPrinting::computationTakesEveryField() {
-    MainWorksheet& w = program->worksheet();
-    QVERIFY(!program->houseProperty().exists() && !program->deductions().exists());
-    ready("computation");
+    testing::Hub hub;
+    MainWorksheet& w = hub.w;
+    QVERIFY(!hub.program.houseProperty().exists() && !hub.program.deductions().exists());
+    ready(hub, "computation");
     QTest::mouseClick(w.cmdprint, Qt::LeftButton);
-    QVERIFY(!program->houseProperty().get().isVisible());
-    QVERIFY(!program->deductions().get().isVisible());
-    QCOMPARE(amounts(fakes->printers.printer.pages.last()), QStringList(43, "0")); // none skipped
+    QVERIFY(!hub.program.houseProperty().get().isVisible());
+    QVERIFY(!hub.program.deductions().get().isVisible());
+    QCOMPARE(amounts(hub.fakes.printers.printer.pages.last()),
+             QStringList(43, "0")); // none skipped
 
-    QWidget* hp = &program->houseProperty().get();
-    QWidget* ded = &program->deductions().get();
+    QWidget* hp = &hub.program.houseProperty().get();
+    QWidget* ded = &hub.program.deductions().get();
     const std::pair<QWidget*, QStringList> lines[] = {
         {&w, {"txtgs", "txttp", "txthra", "txtexall", "txtnsal"}},
         {hp, {"txtarv", "txtptax", "txtghi", "txtrep", "txtintt", "txtoth", "txttd", "txtihp"}},
@@ -115,8 +96,8 @@ void TestPrinting::computationTakesEveryField() {
     ded->findChild<QLineEdit*>("txt80ccdec")->setText("0.5");
     expected[expected.indexOf("1029")] = "1029.5";
     w.txtname->setText("R. K. SHARMA");
-    program->printComputation();
-    const RecordedPage page = fakes->printers.printer.pages.last();
+    hub.program.printComputation();
+    const RecordedPage page = hub.fakes.printers.printer.pages.last();
     QCOMPARE(amounts(page), expected);
     QVERIFY(std::any_of(page.marks.begin(), page.marks.end(),
                         [](const PageMark& m) { return m.text == "R. K. SHARMA"; }));
@@ -125,8 +106,9 @@ void TestPrinting::computationTakesEveryField() {
 // Every cell of Form1, each holding a figure of its own, comes out in the order of the
 // statement's lines. The statement is landscape; the computation after it portrait again.
 void TestPrinting::statementTakesEveryCell() {
-    program->worksheet().txtname->setText("R. K. SHARMA");
-    auto& f = static_cast<SalaryForm&>(ready("statement"));
+    testing::Hub hub;
+    hub.w.txtname->setText("R. K. SHARMA");
+    auto& f = static_cast<SalaryForm&>(ready(hub, "statement"));
     QTest::mouseClick(f.cmdprn, Qt::LeftButton);
     // In the order printed: B.PAY, G.PAY, DA, HRA, MGC, TPA, TOTAL.
     const SalaryForm::Column* columns[] = {&f.txtbp,  &f.txtgp,   &f.txtda, &f.txthra,
@@ -156,15 +138,15 @@ void TestPrinting::statementTakesEveryCell() {
     // Other allowances, OTA, honorarium, tuition fee, bonus, arrears; the grand total.
     expected += QStringList{"505", "502", "504", "503", "501", "500", "7777"};
     f.txtgtotal->setText("7777");
-    program->printStatement();
-    const RecordedPage page = fakes->printers.printer.pages.last();
+    hub.program.printStatement();
+    const RecordedPage page = hub.fakes.printers.printer.pages.last();
     QCOMPARE(amounts(page), expected);
     QVERIFY(std::any_of(page.marks.begin(), page.marks.end(),
                         [](const PageMark& m) { return m.text == "R. K. SHARMA"; }));
 
-    ready("computation");
-    QTest::mouseClick(program->worksheet().cmdprint, Qt::LeftButton);
-    const QList<RecordedPage>& pages = fakes->printers.printer.pages;
+    ready(hub, "computation");
+    QTest::mouseClick(hub.w.cmdprint, Qt::LeftButton);
+    const QList<RecordedPage>& pages = hub.fakes.printers.printer.pages;
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages[0].orientation, Orientation::Landscape);
     QCOMPARE(pages[2].orientation, Orientation::Portrait);
@@ -195,37 +177,40 @@ void TestPrinting::printingFails() {
     QFETCH(int, dialogs);
     QFETCH(int, written);
     QFETCH(QString, message);
+    testing::Hub hub;
     const QString page = setup.section('/', 0, 0);
     const QString cause = setup.section('/', 1);
-    fakes->printers.installed = cause == "jammed" || cause == "nps";
-    fakes->printers.printer.failWith = cause == "jammed" ? "The printer jammed." : "";
-    fakes->printers.pdf.failWith = cause == "disk-full" ? "The disk is full." : "";
-    fakes->questions.answer = cause != "declined";
-    fakes->saveDialog.chosen = cause == "cancelled" ? "" : "/tmp/page.pdf";
+    hub.fakes.printers.installed = cause == "jammed" || cause == "nps";
+    hub.fakes.printers.printer.failWith = cause == "jammed" ? "The printer jammed." : "";
+    hub.fakes.printers.pdf.failWith = cause == "disk-full" ? "The disk is full." : "";
+    hub.fakes.questions.answer = cause != "declined";
+    hub.fakes.saveDialog.chosen = cause == "cancelled" ? "" : "/tmp/page.pdf";
     if (cause == "nps") {
-        program->deductions().get().txt80ccdgc->setText("1e308");
-        program->deductions().get().txt80ccdec->setText("1e308");
+        hub.program.deductions().get().txt80ccdgc->setText("1e308");
+        hub.program.deductions().get().txt80ccdec->setText("1e308");
     }
-    const QWidget& form = ready(page);
+    const QWidget& form = ready(hub, page);
     const QStringList before = texts(form);
-    QTest::mouseClick(printButton(page), Qt::LeftButton);
+    QTest::mouseClick(printButton(hub, page), Qt::LeftButton);
     const QString question = "No printer is installed. Would you like to save the page as a PDF "
                              "file instead?";
-    QCOMPARE(fakes->questions.asked,
-             fakes->printers.installed ? QStringList() : QStringList{question});
+    QCOMPARE(hub.fakes.questions.asked,
+             hub.fakes.printers.installed ? QStringList() : QStringList{question});
     const QString name = page == "statement" ? "Salary 2012-13.pdf" : "Income tax 2012-13.pdf";
-    QCOMPARE(fakes->saveDialog.offered, QStringList(dialogs, name));
-    QCOMPARE(fakes->printers.pdf.pages.size(), written);
+    QCOMPARE(hub.fakes.saveDialog.offered, QStringList(dialogs, name));
+    const bool chosen = dialogs && cause != "cancelled"; // the file chosen is the one written
+    QCOMPARE(hub.fakes.printers.pdfPaths, QStringList(chosen ? 1 : 0, "/tmp/page.pdf"));
+    QCOMPARE(hub.fakes.printers.pdf.pages.size(), written);
     if (written) {
         const bool landscape = page == "statement";
-        QCOMPARE(fakes->printers.pdf.pages[0].orientation,
+        QCOMPARE(hub.fakes.printers.pdf.pages[0].orientation,
                  landscape ? Orientation::Landscape : Orientation::Portrait);
     }
-    QVERIFY(fakes->printers.printer.pages.isEmpty());
-    QCOMPARE(fakes->messages.shown.size(), message.isEmpty() ? 0 : 1);
-    QVERIFY(message.isEmpty() || fakes->messages.shown[0].contains(message));
+    QVERIFY(hub.fakes.printers.printer.pages.isEmpty());
+    QCOMPARE(hub.fakes.messages.shown.size(), message.isEmpty() ? 0 : 1);
+    QVERIFY(message.isEmpty() || hub.fakes.messages.shown[0].contains(message));
     QCOMPARE(texts(form), before);
-    QVERIFY(printButton(page)->isEnabled());
+    QVERIFY(printButton(hub, page)->isEnabled());
 }
 
 QTEST_MAIN(TestPrinting)

@@ -1,34 +1,15 @@
 // A whole year worked through every form, as the hub carries it from one to the next; and
 // the salary form's life in the hub: kept for the next Calc., discarded when closed.
-#include "app/program.h"
-#include "support/fakes.h"
+#include "support/hub.h"
 
 #include <QtTest>
 
 class TestYear : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void wholeYearThroughEveryForm();
     void salaryFormKeptUntilClosed();
-
-private:
-    testing::FakeServices* fakes = nullptr;
-    Program* program = nullptr;
 };
-
-void TestYear::init() {
-    fakes = new testing::FakeServices;
-    program = new Program(fakes->services());
-    program->showWorksheet();
-    QVERIFY(QTest::qWaitForWindowActive(&program->worksheet()));
-}
-
-void TestYear::cleanup() {
-    delete program;
-    delete fakes;
-}
 
 // The figures, worked by hand:
 // Salary: basic pay 21000 and grade pay 4200 from January 2012, NPS "Y", HRA class "X":
@@ -44,10 +25,12 @@ void TestYear::cleanup() {
 //   income 622970 - 150000 + 5000 = 477970; net taxable 285682, to the ten rupees 285680;
 //   tax 10% of 85680 = 8568; cess 3% 257; total 8825; balance -11175.
 void TestYear::wholeYearThroughEveryForm() {
-    MainWorksheet& w = program->worksheet();
+    testing::Hub hub;
+    MainWorksheet& w = hub.w;
+    testing::activate(&w);
     w.txtname->setText("Ravi Kumar Srinivasan Iyengar"); // 29 characters
     QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    SalaryForm& salary = program->salary().get();
+    SalaryForm& salary = hub.program.salary().get();
     QVERIFY(QTest::qWaitForWindowActive(&salary));
     QCOMPARE(salary.txtnam->text(), QString("Ravi Kumar Srinivasan Iyen")); // 26 at most
     QTRY_VERIFY(salary.cbonps->hasFocus());
@@ -67,29 +50,23 @@ void TestYear::wholeYearThroughEveryForm() {
     QVERIFY(salary.isVisible()); // behind the worksheet, for the next Calc.
 
     QTest::keyClick(w.windowHandle(), Qt::Key_Space); // the HRA's Calc., which has the focus
-    HraForm& hra = program->hra().get();
+    HraForm& hra = hub.program.hra().get();
     hra.txtRP->setText("120000");
     hra.cmdcal->click();
     hra.cmdback->click();
     w.txtos->setText("5000");
 
     w.cmdcalhp->click();
-    HousePropertyForm& house = program->houseProperty().get();
-    house.optso->click();
-    house.txtintt->setText("180000");
+    HousePropertyForm& house = hub.program.houseProperty().get();
+    testing::fill(&house, "optso;txtintt=180000");
     house.cmdtot->click();
     house.cmdbk->click();
 
     w.cmdcalded80->click();
-    DeductionsForm& ded = program->deductions().get();
+    DeductionsForm& ded = hub.program.deductions().get();
     QCOMPARE(ded.txt80ccdec->text() + " " + ded.txt80ccdgc->text(), QString("52288 52288"));
-    const std::pair<QLineEdit*, const char*> typed[] = {
-        {ded.txtlic, "30000"},   {ded.txtppf, "20000"}, {ded.txttf1, "12000"},
-        {ded.txt80ccf, "25000"}, {ded.txt80d, "18000"}, {ded.txt80g, "2000"},
-    };
-    for (const auto& [field, figure] : typed) {
-        field->setText(figure);
-    }
+    testing::fill(&ded, "txtlic=30000;txtppf=20000;txttf1=12000;txt80ccf=25000;txt80d=18000;"
+                        "txt80g=2000");
     ded.cmdtot->click();
     ded.cmdbk->click();
 
@@ -102,21 +79,22 @@ void TestYear::wholeYearThroughEveryForm() {
     QCOMPARE(shown, QStringList({"67710", "-150000", "192288", "77310", "622970", "477970",
                                  "285680", "8568", "257", "8825", "-11175"}));
     QVERIFY(w.cmdprint->isEnabled());
-    QVERIFY(fakes->messages.shown.isEmpty());
+    QVERIFY(hub.shown().isEmpty());
 }
 
 // After Back the same form comes up again with its figures and the worksheet's new name;
 // once its window is closed, the next Calc. starts afresh; Exit hides it with the rest.
 void TestYear::salaryFormKeptUntilClosed() {
-    MainWorksheet& w = program->worksheet();
+    testing::Hub hub;
+    MainWorksheet& w = hub.w;
     QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    QPointer<SalaryForm> first = &program->salary().get();
+    QPointer<SalaryForm> first = &hub.program.salary().get();
     first->txtbp[0]->setText("21000");
     first->cmdcal->click();
     first->cmdbak->click();
     w.txtname->setText("Meena");
     QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    QCOMPARE(&program->salary().get(), first.data());
+    QCOMPARE(&hub.program.salary().get(), first.data());
     QCOMPARE(first->txtnam->text(), QString("Meena"));
     QCOMPARE(first->txtbp[13]->text(), QString("21630")); // with its increment
     QVERIFY(first->cmdbak->isEnabled());                  // the name does not enter the figures
@@ -124,15 +102,15 @@ void TestYear::salaryFormKeptUntilClosed() {
 
     first->chkinc->setChecked(false);
     QVERIFY(first->close());
-    QVERIFY(!program->salary().exists());
+    QVERIFY(!hub.program.salary().exists());
     QTRY_VERIFY(first.isNull());
     QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    SalaryForm& fresh = program->salary().get();
+    SalaryForm& fresh = hub.program.salary().get();
     QCOMPARE(fresh.txtbp[0]->text() + " " + fresh.txtgtotal->text(), QString("0 0"));
     QVERIFY(fresh.chkinc->isChecked() && !fresh.cmdbak->isEnabled());
 
     QTest::mouseClick(w.cmdexit, Qt::LeftButton);
-    QVERIFY(program->ended() && !fresh.isVisible());
+    QVERIFY(hub.program.ended() && !fresh.isVisible());
 }
 
 QTEST_MAIN(TestYear)
