@@ -198,12 +198,10 @@ void DeductionsForm::calculate() {
 }
 
 void DeductionsForm::back() {
-    const double total = toolkit::readFigure(txtgt80);
-    if (!fiscora::allFinite(total)) {
-        messages_.inform(QStringLiteral("\"GRAND TOTAL\" does not hold a figure that can be "
-                                        "carried. Please Calculate again."));
+    const auto total = toolkit::figureToCarry(messages_, txtgt80, toolkit::Reading::Lenient);
+    if (!total) {
         return;
     }
     hide();
-    emit returned(total);
+    emit returned(*total);
 }

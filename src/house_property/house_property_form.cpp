@@ -198,10 +198,8 @@ void HousePropertyForm::calculate() {
 }
 
 void HousePropertyForm::back() {
-    const auto income = fiscora::readStrict(txtihp->text().toStdString());
+    const auto income = toolkit::figureToCarry(messages_, txtihp, toolkit::Reading::Strict);
     if (!income) {
-        messages_.inform(QStringLiteral("\"Income from House Property\" does not hold a figure "
-                                        "that can be carried. Please Calculate again."));
         return;
     }
     hide();

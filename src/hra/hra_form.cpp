@@ -112,10 +112,8 @@ void HraForm::calculate() {
 }
 
 void HraForm::back() {
-    const auto exemption = fiscora::readStrict(txthrx->text().toStdString());
+    const auto exemption = toolkit::figureToCarry(messages_, txthrx, toolkit::Reading::Strict);
     if (!exemption) {
-        messages_.inform(QStringLiteral("\"HRA Exemption\" does not hold a figure that can be "
-                                        "carried. Please Calculate again."));
         return;
     }
     hide();

@@ -42,6 +42,18 @@ readInputs(Messages& messages, std::initializer_list<QLineEdit*> fields, Reading
     return figures;
 }
 
+std::optional<double> figureToCarry(Messages& messages, const QLineEdit* field, Reading reading) {
+    const std::optional<double> figure =
+        reading == Reading::Strict ? readWholeFigure(field) : readFigure(field);
+    if (!figure || !std::isfinite(*figure)) {
+        messages.inform(QStringLiteral("\"%1\" does not hold a figure that can be carried. "
+                                       "Please Calculate again.")
+                            .arg(field->accessibleName()));
+        return std::nullopt;
+    }
+    return figure;
+}
+
 bool refuseOutOfRange(Messages& messages, std::span<const Figure> results) {
     for (const auto& [field, value] : results) {
         if (!std::isfinite(value)) {

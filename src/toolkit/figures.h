@@ -29,6 +29,11 @@ enum class Reading {
 std::optional<std::vector<double>>
 readInputs(Messages& messages, std::initializer_list<QLineEdit*> fields, Reading reading);
 
+// The figure of the field that a Back carries to the main worksheet, read as the form's rules
+// read it. When it is not one that can be carried (it is not a number, or beyond range),
+// tells the user which field and gives nothing, so that the form stays where it is.
+std::optional<double> figureToCarry(Messages& messages, const QLineEdit* field, Reading reading);
+
 // A result bound for a field.
 using Figure = std::pair<QLineEdit*, double>;
 
