@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "toolkit/icon.h"
+#include "toolkit/look.h"
 #include "toolkit/services.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
     QApplication::setWindowIcon(toolkit::programIcon());
+    toolkit::installFonts(); // before any form or page asks for a font
     // The program ends through Exit or the worksheet's close box, never by a hidden form.
     QApplication::setQuitOnLastWindowClosed(false);
 
