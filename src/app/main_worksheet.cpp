@@ -169,7 +169,7 @@ void MainWorksheet::calculate() {
     }
     const auto& v = *figures;
     const fiscora::TaxInputs in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]};
-    const fiscora::TaxFigures t = fiscora::computeTax(in);
+    const fiscora::TaxFigures t = fiscora::computeTax(fiscora::law2012(), in);
 
     const toolkit::Figure results[] = {
         {txtexall, t.exemptAllowances},

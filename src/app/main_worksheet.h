@@ -1,6 +1,6 @@
 #pragma once
 // The main worksheet: the heads of income down the left, the tax figures down the right.
-#include "app/tax.h"
+#include "rules/tax.h"
 #include "toolkit/form.h"
 #include "toolkit/link_label.h"
 #include "toolkit/services.h"

@@ -2,6 +2,7 @@
 
 #include "app/report_data.h"
 #include "common/amount.h"
+#include "rules/law.h"
 #include "toolkit/figures.h"
 
 // Detail forms refuse a figure that is not finite before they announce it; the carriers
@@ -153,6 +154,12 @@ void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
     w.cmdcalhr->setFocus();
 }
 
+namespace {
+QString yearName() {
+    return QString::fromStdString(fiscora::law2012().name);
+}
+} // namespace
+
 // A detail form that was never opened is created unseen, so its amounts print as "0".
 void Program::printComputation() {
     reports::ComputationData data;
@@ -160,13 +167,13 @@ void Program::printComputation() {
     takeHouseProperty(data, houseProperty_.get());
     takeDeductions(data, deductions_.get());
     printPage(
-        reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
+        reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
         [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
 }
 
 void Program::printStatement() {
     const reports::SalaryStatementData data = statementData(salary_.get());
-    printPage(reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
+    printPage(reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
               [&data](toolkit::Printer& printer) {
                   return reports::printSalaryStatement(printer, data);
               });

@@ -1,7 +1,7 @@
 #include "house_property/house_property_form.h"
 
 #include "common/amount.h"
-#include "house_property/house_income.h"
+#include "rules/house_income.h"
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
@@ -180,7 +180,7 @@ void HousePropertyForm::calculate() {
     in.propertyTaxes = (*figures)[1];
     in.interest = (*figures)[2];
     in.others = (*figures)[3];
-    const fiscora::HouseFigures f = fiscora::computeHouseIncome(in);
+    const fiscora::HouseFigures f = fiscora::computeHouseIncome(fiscora::law2012(), in);
 
     const toolkit::Figure results[] = {
         {txtghi, f.grossIncome},
