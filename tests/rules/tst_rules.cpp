@@ -61,7 +61,6 @@ private slots:
         QTest::addColumn<Figures>("out");
         // clang-format off
         QTest::newRow("worked-example") << TaxInputs{700000, 9600, 60000, -150000, 5000, 100000, 0, 40000} << Figures{69600, 630400, 485400, 385400, 18540, 18540, 556, 19096, -20904};
-        QTest::newRow("boundary-200000-gives-0") << income(200000) << Figures{0, 200000, 200000, 200000, 0, 0, 0, 0, 0};
         QTest::newRow("boundary-500000-gives-30000") << income(500000) << Figures{0, 500000, 500000, 500000, 30000, 30000, 900, 30900, 30900};
         QTest::newRow("boundary-1000000-gives-130000") << income(1000000) << Figures{0, 1e6, 1e6, 1e6, 130000, 130000, 3900, 133900, 133900};
         QTest::newRow("1000010-gives-130003") << income(1000010) << Figures{0, 1000010, 1000010, 1000010, 130003, 130003, 3900, 133903, 133903};
@@ -103,7 +102,6 @@ private slots:
         QTest::newRow("hra-Z-half-rounds-to-even") << "HRA:Z" << 4 << 25.0 << 0.0 << 2.0;
         QTest::newRow("hra-NA-gives-0") << "HRA:NA" << 3 << 30000.0 << 0.0 << 0.0;
         QTest::newRow("hra-lower-case-x-keeps-cell") << "HRA:x" << 3 << 30000.0 << 0.0 << kept;
-        QTest::newRow("hra-blank-after-X-keeps-cell") << "HRA:X " << 3 << 30000.0 << 0.0 << kept;
         QTest::newRow("hra-arrears-row-never-drawn") << "HRA:X" << 0 << 30000.0 << 0.0 << kept;
         QTest::newRow("tpa-gp-5400-band-1") << "TPA:A/A-1" << 2 << 15600.0 << 5400.0 << 5280.0;
         QTest::newRow("tpa-gp-5399-band-2") << "TPA:A/A-1" << 2 << 15600.0 << 5399.0 << 2640.0;
@@ -118,7 +116,6 @@ private slots:
         QTest::newRow("tpa-Oth-negative-bp-band-4") << "TPA:Oth." << 2 << -5.0 << 1900.0 << 660.0;
         QTest::newRow("tpa-NA-gives-0-without-band") << "TPA:NA" << 2 << 0.0 << 0.0 << 0.0;
         QTest::newRow("tpa-lower-case-class-keeps") << "TPA:a/a-1" << 2 << 15600.0 << 5400.0 << kept;
-        QTest::newRow("tpa-Oth-without-point-keeps") << "TPA:Oth" << 2 << 15600.0 << 5400.0 << kept;
         QTest::newRow("tpa-3200-arrears-224") << "TPA:A/A-1" << 0 << 15600.0 << 5400.0 << 224.0;
         QTest::newRow("tpa-800-arrears-56") << "TPA:Oth." << 0 << 9300.0 << 4200.0 << 56.0;
         QTest::newRow("tpa-600-70pc-1020") << "TPA:A/A-1" << 13 << 5200.0 << 1800.0 << 1020.0;
@@ -127,7 +124,6 @@ private slots:
         QTest::newRow("mgc-Y-arrears-176.4-gives-176") << "MGC:Y" << 0 << 21000.0 << 4200.0 << 176.0;
         QTest::newRow("mgc-N-gives-0-on-arrears") << "MGC:N" << 1 << 21000.0 << 4200.0 << 0.0;
         QTest::newRow("mgc-lower-case-y-keeps") << "MGC:y" << 6 << 21000.0 << 4200.0 << kept;
-        QTest::newRow("mgc-empty-keeps") << "MGC:" << 0 << 21000.0 << 4200.0 << kept;
         // clang-format on
     }
     void payCell() {
