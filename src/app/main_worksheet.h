@@ -48,6 +48,7 @@ public:
     QPushButton* cmdcalhr;
     QPushButton* cmdcalhp;
     QPushButton* cmdcalded80;
+    QPushButton* cmdcalrel89;
     QPushButton* cmdcalc;
     QPushButton* cmdprint;
     QPushButton* cmdexit;

@@ -29,7 +29,9 @@ Program::Program(toolkit::Services services)
           detailForm<DeductionsForm>(&DeductionsForm::returned, &Program::returnFromDeductions)),
       houseProperty_(detailForm<HousePropertyForm>(&HousePropertyForm::returned,
                                                    &Program::returnFromHouseProperty)),
-      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)), salary_([this] {
+      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)),
+      relief_(detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)),
+      salary_([this] {
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
@@ -67,6 +69,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // House property: nothing is copied in; the form keeps what it held.
     connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
     connect(w.cmdcalgs, &QPushButton::clicked, this, &Program::openSalary);
+    connect(w.cmdcalrel89, &QPushButton::clicked, this, &Program::openRelief);
     connect(w.cmdprint, &QPushButton::clicked, this, &Program::printComputation);
 }
 
@@ -131,6 +134,25 @@ void Program::returnFromHra(double exemption) {
     MainWorksheet& w = main_.show();
     writeFigure(w.txthra, exemption);
     w.txtos->setFocus();
+}
+
+// Relief u/s 89: the net taxable income as the worksheet shows it is item 3 at every
+// opening; the arrears of DA that a calculated salary form holds belong to 2011-12.
+void Program::openRelief() {
+    const QString income = worksheet().txtnti->text();
+    ReliefForm& f = relief_.show();
+    f.txtitem[3]->setText(income);
+    if (const SalaryForm* s = salary_.existing(); s && s->cmdbak->isEnabled()) {
+        f.offerArrears(toolkit::readFigure(s->txtttl[fiscora::janArrears]) +
+                       toolkit::readFigure(s->txtttl[fiscora::febArrears]));
+    }
+    f.dtpdob->setFocus();
+}
+
+void Program::returnFromRelief(double relief) {
+    MainWorksheet& w = main_.show();
+    writeFigure(w.txtrel89, relief);
+    w.txtdedtax->setFocus();
 }
 
 void Program::openSalary() {
@@ -229,6 +251,9 @@ void Program::exit() {
         f->hide();
     }
     if (SalaryForm* f = salary_.existing()) {
+        f->hide();
+    }
+    if (ReliefForm* f = relief_.existing()) {
         f->hide();
     }
     if (splash_) {
