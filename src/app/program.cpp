@@ -1,12 +1,6 @@
 #include "app/program.h"
 
 #include "app/report_data.h"
-#include "common/amount.h"
-#include "toolkit/figures.h"
-
-// Detail forms refuse a figure that is not finite before they announce it; the carriers
-// are checked where they are read.
-using toolkit::writeFigure;
 
 // A detail form: discarded when the user closes its window, its Back handled by the hub.
 template <typename F, typename Signal, typename Slot>
@@ -59,135 +53,84 @@ void Program::showWorksheet() {
 }
 
 void Program::wireWorksheet(MainWorksheet& w) {
-    connect(w.cmdexit, &QPushButton::clicked, this, &Program::exit);
+    connect(&w, &MainWorksheet::exitAsked, this, &Program::exit);
     // Closing the worksheet's window ends the program, as Exit does: the detail forms,
     // hidden or not, must not keep it running without its hub.
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
-    connect(w.Label7, &toolkit::LinkLabel::clicked, this, &Program::openDownloadPage);
-    connect(w.cmdcalhr, &QPushButton::clicked, this, &Program::openHra);
-    connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
+    connect(&w, &MainWorksheet::downloadPageAsked, this, &Program::openDownloadPage);
+    connect(&w, &MainWorksheet::hraAsked, this, &Program::openHra);
+    connect(&w, &MainWorksheet::deductionsAsked, this, &Program::openDeductions);
     // House property: nothing is copied in; the form keeps what it held.
-    connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
-    connect(w.cmdcalgs, &QPushButton::clicked, this, &Program::openSalary);
-    connect(w.cmdcalrel89, &QPushButton::clicked, this, &Program::openRelief);
-    connect(w.cmdprint, &QPushButton::clicked, this, &Program::printComputation);
+    connect(&w, &MainWorksheet::housePropertyAsked, this, [this] { houseProperty_.show(); });
+    connect(&w, &MainWorksheet::salaryAsked, this, &Program::openSalary);
+    connect(&w, &MainWorksheet::reliefAsked, this, &Program::openRelief);
+    connect(&w, &MainWorksheet::printAsked, this, &Program::printComputation);
 }
+
+// Detail forms refuse a figure that is not finite before they announce it, and the
+// worksheet's carriers hold only what the salary form carried: every figure that crosses
+// here can be written as it is.
 
 // Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
-// whatever they held; the government's share is matched to the employee's.
+// whatever they held.
 void Program::openDeductions() {
-    MainWorksheet& w = worksheet();
-    const double nps = fiscora::readLenient(w.txtmgc->text().toStdString());
-    if (!fiscora::allFinite(nps)) {
-        services_.messages.inform(QStringLiteral("The New Pension Scheme contribution is too "
-                                                 "large to carry over. Nothing has been changed."));
-        return;
-    }
-    DeductionsForm& f = deductions_.show();
-    writeFigure(f.txt80ccdec, nps);
-    writeFigure(f.txt80ccdgc, nps);
+    const double contribution = worksheet().carriedPay().mgc;
+    deductions_.show().fillPension(contribution);
 }
 
-void Program::returnFromDeductions(double grandTotal) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txtded80, grandTotal);
-    w.txtrel89->setFocus();
+void Program::returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown) {
+    deductionsCarried_ = shown;
+    main_.show().takeDeductions(grandTotal);
 }
 
-void Program::returnFromHouseProperty(double income) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txthp, income);
-    w.cmdcalded80->setFocus();
+void Program::returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown) {
+    housePropertyCarried_ = shown;
+    main_.show().takeHouseProperty(income);
 }
 
-// HRA: the pay of the year that the salary form left in the carriers, each of which must
-// be a number; then the rent paid is the user's to type.
+// HRA: the pay of the year that the salary form left in the carriers; then the rent paid
+// is the user's to type.
 void Program::openHra() {
-    MainWorksheet& w = worksheet();
-    const std::pair<QLineEdit*, const char*> carriers[] = {
-        {w.txtbp, "basic pay"},
-        {w.txtda, "dearness allowance"},
-        {w.txthrr, "house rent allowance"},
-        {w.txtnpa, "grade pay"},
-    };
-    double figures[std::size(carriers)];
-    for (std::size_t i = 0; i < std::size(carriers); ++i) {
-        const auto figure = fiscora::readStrict(carriers[i].first->text().toStdString());
-        if (!figure) {
-            services_.messages.inform(QStringLiteral("The %1 carried over from the salary form "
-                                                     "is not a number. Nothing has been changed.")
-                                          .arg(QString::fromLatin1(carriers[i].second)));
-            return;
-        }
-        figures[i] = *figure;
-    }
-    const auto [basicPay, dearness, hraDrawn, gradePay] = figures;
-    HraForm& f = hra_.show();
-    writeFigure(f.txtbp, basicPay);
-    writeFigure(f.txtnpa, gradePay);
-    writeFigure(f.txtda, dearness);
-    writeFigure(f.txthra, hraDrawn);
-    f.txtRP->setFocus();
+    const MainWorksheet::CarriedPay pay = worksheet().carriedPay();
+    hra_.show().fillPay({pay.basicPay, pay.gradePay, pay.da, pay.hraReceived});
 }
 
 void Program::returnFromHra(double exemption) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txthra, exemption);
-    w.txtos->setFocus();
+    main_.show().takeHraExemption(exemption);
 }
 
-// Relief u/s 89: the net taxable income as the worksheet shows it is item 3 at every
-// opening; the arrears of DA that a calculated salary form holds belong to 2011-12.
+// Relief u/s 89: item 3 is the net taxable income as the worksheet shows it, at every
+// opening; the DA arrears of a calculated salary table relate to 2011-12.
 void Program::openRelief() {
-    const QString income = worksheet().txtnti->text();
-    ReliefForm& f = relief_.show();
-    f.txtitem[3]->setText(income);
-    if (const SalaryForm* s = salary_.existing(); s && s->cmdbak->isEnabled()) {
-        f.offerArrears(toolkit::readFigure(s->txtttl[fiscora::janArrears]) +
-                       toolkit::readFigure(s->txtttl[fiscora::febArrears]));
-    }
-    f.dtpdob->setFocus();
+    const QString income = worksheet().snapshot().netTaxableIncome;
+    const SalaryForm* salary = salary_.existing();
+    relief_.show().fill(income, salary ? salary->arrearsOfDa() : std::nullopt);
 }
 
 void Program::returnFromRelief(double relief) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txtrel89, relief);
-    w.txtdedtax->setFocus();
+    main_.show().takeRelief(relief);
 }
 
 void Program::openSalary() {
-    const QString name = main_.get().txtname->text();
-    SalaryForm& f = salary_.show();
-    f.txtnam->setText(name);
-    f.cbonps->setFocus();
+    const QString name = worksheet().name();
+    salary_.show().takeName(name);
 }
 
 // The year's salary lands on the worksheet; the salary form stays open behind it.
 void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txtgs, totals.grossSalary);
-    writeFigure(w.txttp, totals.transportExempt);
-    writeFigure(w.txtbp, totals.basicPay);
-    writeFigure(w.txtda, totals.da);
-    writeFigure(w.txthrr, totals.hraReceived);
-    writeFigure(w.txtnpa, totals.gradePay);
-    writeFigure(w.txtmgc, totals.mgc);
-    w.cmdcalhr->setFocus();
+    main_.show().takeSalary(totals);
 }
 
-// A detail form that was never opened is created unseen, so its amounts print as "0".
 void Program::printComputation() {
-    reports::ComputationData data;
-    takeWorksheet(data, worksheet());
-    takeHouseProperty(data, houseProperty_.get());
-    takeDeductions(data, deductions_.get());
+    const reports::ComputationData data =
+        computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
     printPage(
         reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
         [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
 }
 
 void Program::printStatement() {
-    const reports::SalaryStatementData data = statementData(salary_.get());
+    const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
     printPage(reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
               [&data](toolkit::Printer& printer) {
                   return reports::printSalaryStatement(printer, data);

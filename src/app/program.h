@@ -28,8 +28,9 @@ public:
     void showWorksheet();
     // Ends the program as Exit does: every form closes at once.
     void exit();
-    // The worksheet's Print: the computation of income tax, from the worksheet, the house
-    // property form and the deductions form as they stand.
+    // The worksheet's Print: the computation of income tax, from the worksheet as it stands
+    // and the house property and deductions forms as they stood at their last Back (their
+    // design values if there was none), so that every figure agrees with the worksheet.
     void printComputation();
     // The salary form's Print: the statement of salary from its table as it stands.
     void printStatement();
@@ -58,8 +59,8 @@ private:
     void printPage(const QString& unprintable, const QString& pdfName,
                    const std::function<bool(toolkit::Printer&)>& page);
     void openDeductions();
-    void returnFromDeductions(double grandTotal);
-    void returnFromHouseProperty(double income);
+    void returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown);
+    void returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown);
     void openHra();
     void returnFromHra(double exemption);
     void openRelief();
@@ -74,6 +75,9 @@ private:
     toolkit::Lazy<HraForm> hra_;
     toolkit::Lazy<ReliefForm> relief_;
     toolkit::Lazy<SalaryForm> salary_;
+    // The detail forms as their last Back carried them into the worksheet.
+    HousePropertyForm::Snapshot housePropertyCarried_;
+    DeductionsForm::Snapshot deductionsCarried_;
     QPointer<SplashForm> splash_;
     bool ended_ = false;
 };

@@ -240,10 +240,13 @@ void ReliefForm::showSeniorNote() {
     lblsenior->setVisible(fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()}));
 }
 
-void ReliefForm::offerArrears(double arrears) {
-    if (txtarr[years - 1]->text() == QLatin1String("0")) {
-        toolkit::writeFigure(txtarr[years - 1], arrears);
+void ReliefForm::fill(const QString& netTaxableIncome, std::optional<double> salaryArrears) {
+    txtitem[3]->setText(netTaxableIncome);
+    TextBox* arrears = txtarr[years - 1];
+    if (salaryArrears && arrears->text() == QLatin1String("0")) {
+        toolkit::writeFigure(arrears, *salaryArrears);
     }
+    dtpdob->setFocus();
 }
 
 void ReliefForm::calculate() {
@@ -260,18 +263,14 @@ void ReliefForm::calculate() {
     in.birth = {birth.year(), birth.month(), birth.day()};
     in.sex = optfemale->isChecked() ? fiscora::Sex::Female : fiscora::Sex::Male;
     // In the order of the Tab key; each must be wholly a number.
-    std::vector<std::pair<TextBox*, double*>> entries;
+    std::vector<toolkit::Input> inputs;
     for (std::size_t r = 0; r < years; ++r) {
-        entries.emplace_back(txtti[r], &in.totalIncome[r]);
-        entries.emplace_back(txtarr[r], &in.arrears[r]);
+        inputs.push_back({txtti[r], &in.totalIncome[r]});
+        inputs.push_back({txtarr[r], &in.arrears[r]});
     }
-    entries.emplace_back(txtitem[3], &in.incomeWithArrears);
-    for (const auto& [box, figure] : entries) {
-        const auto read = toolkit::readInputs(messages_, {box}, toolkit::Reading::Strict);
-        if (!read) {
-            return;
-        }
-        *figure = read->front();
+    inputs.push_back({txtitem[3], &in.incomeWithArrears});
+    if (!toolkit::readInputs(messages_, inputs, toolkit::Reading::Strict)) {
+        return;
     }
 
     const fiscora::ReliefFigures f = fiscora::computeRelief(in);
@@ -294,9 +293,7 @@ void ReliefForm::calculate() {
     for (std::size_t r = 0; r < years; ++r) {
         txtcat[r]->setText(QString::fromStdString(fiscora::categoryName(f.rows[r].category)));
     }
-    for (const auto& [box, value] : results) {
-        toolkit::writeFigure(box, value);
-    }
+    toolkit::writeFigures(results);
     cmdprn->setEnabled(true);
     cmdbak->setEnabled(true);
 }
@@ -310,8 +307,8 @@ void ReliefForm::back() {
     emit returned(*relief);
 }
 
-ReliefSheet ReliefForm::sheet() const {
-    ReliefSheet s;
+ReliefForm::Snapshot ReliefForm::snapshot() const {
+    Snapshot s;
     s.birth = dtpdob->text();
     s.sex = optfemale->isChecked() ? QStringLiteral("Female") : QStringLiteral("Male");
     for (std::size_t r = 0; r < years; ++r) {

@@ -12,24 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
-
-// Everything the form shows, as it shows it: what its printed page is made from.
-struct ReliefSheet {
-    struct Row {
-        QString year;              // lblfy(i)
-        QString totalIncome;       // txtti(i)
-        QString arrears;           // txtarr(i)
-        QString category;          // txtcat(i)
-        QString incomeWithArrears; // txtti2(i)
-        QString taxOnIncome;       // txttax1(i)
-        QString taxWithArrears;    // txttax2(i)
-        QString difference;        // txtdiff(i)
-    };
-    QString birth; // dtpdob, dd/MM/yyyy
-    QString sex;   // "Male" or "Female"
-    std::array<Row, 7> rows;
-    std::array<QString, 9> items; // txtitem(1) .. txtitem(8); items[0] unused
-};
+#include <optional>
 
 class ReliefForm : public toolkit::Form {
     Q_OBJECT
@@ -38,6 +21,31 @@ public:
     using Column = std::array<toolkit::TextBox*, years>;
 
     explicit ReliefForm(toolkit::Messages& messages);
+
+    // What the worksheet and the salary form give at every Calc.: item 3 takes the net
+    // taxable income as the worksheet shows it; the DA arrears of a calculated salary table
+    // go into the arrears of 2011-12 while that field shows "0" (a figure the user typed
+    // stays). Then the focus goes to the date of birth, where the user starts.
+    void fill(const QString& netTaxableIncome, std::optional<double> salaryArrears);
+
+    // Everything the form shows, exactly as it shows it: what the printed page is made from.
+    struct Snapshot {
+        struct Row {
+            QString year;              // lblfy(i)
+            QString totalIncome;       // txtti(i)
+            QString arrears;           // txtarr(i)
+            QString category;          // txtcat(i)
+            QString incomeWithArrears; // txtti2(i)
+            QString taxOnIncome;       // txttax1(i)
+            QString taxWithArrears;    // txttax2(i)
+            QString difference;        // txtdiff(i)
+        };
+        QString birth; // dtpdob, dd/MM/yyyy
+        QString sex;   // "Male" or "Female"
+        std::array<Row, 7> rows;
+        std::array<QString, 9> items; // txtitem(1) .. txtitem(8); items[0] unused
+    };
+    Snapshot snapshot() const;
 
     QDateEdit* dtpdob;
     QGroupBox* frasex;
@@ -67,12 +75,6 @@ public:
     void calculate();
     // Back: hides the form and announces the relief (item 8).
     void back();
-
-    // The arrears of 2011-12 that the salary form worked out: they go into txtarr(6) when it
-    // shows "0"; a figure the user typed there stays.
-    void offerArrears(double arrears);
-
-    ReliefSheet sheet() const;
 
 signals:
     // Back was pressed: the relief for the worksheet.
