@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/report_data.h"
+#include "rules/law.h"
 
 // A detail form: discarded when the user closes its window, its Back handled by the hub.
 template <typename F, typename Signal, typename Slot>
@@ -106,17 +107,23 @@ void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
     main_.show().takeSalary(totals);
 }
 
+namespace {
+QString yearName() {
+    return QString::fromStdString(fiscora::law2012().name);
+}
+} // namespace
+
 void Program::printComputation() {
     const reports::ComputationData data =
         computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
     printPage(
-        reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
+        reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
         [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
 }
 
 void Program::printStatement() {
     const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
-    printPage(reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
+    printPage(reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
               [&data](toolkit::Printer& printer) {
                   return reports::printSalaryStatement(printer, data);
               });
