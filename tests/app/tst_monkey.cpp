@@ -8,9 +8,9 @@
 // FISCORA_MONKEY_SEED and FISCORA_MONKEY_ACTIONS make one run of any length.
 #include "app/program.h"
 #include "common/amount.h"
-#include "deductions/section80.h"
-#include "house_property/house_income.h"
-#include "hra/hra_exemption.h"
+#include "rules/house_income.h"
+#include "rules/hra_exemption.h"
+#include "rules/section80.h"
 #include "support/controls.h"
 
 #include <QClipboard>
@@ -22,100 +22,121 @@ using namespace testing;
 
 namespace {
 
-using Figures = QMap<QString, double>; // field to figure; none: the form must refuse
+using Figures = QMap<QString, double>; // field to the figure Calculate must write there
 
-struct Reader { // the inputs as the form shows them, by name
-    const QWidget* form;
-    bool strict;
-    bool ok = true;
-    double operator()(const QString& name) {
-        const std::string text = find(form, name)->text().toStdString();
+// The figures bound for the fields named, "txtns txthrx", in order.
+void put(Figures& out, const QString& names, std::initializer_list<double> figures) {
+    auto figure = figures.begin();
+    for (const QString& name : names.split(' ')) {
+        out[name] = *figure++;
+    }
+}
+
+// What Calculate must write, from the form as it stands before it; nothing when the form
+// must refuse (an input it cannot read, a result out of range).
+std::optional<Figures> predict(const QWidget* f) {
+    const QString form = f->objectName();
+    const fiscora::YearLaw& law = fiscora::law2012();
+    bool strict = form == "Form2" || form == "Form4", ok = true;
+    auto read = [&](const QString& name) { // an input as the form shows it
+        const std::string text = find(f, name)->text().toStdString();
         const std::optional<double> v =
             strict ? fiscora::readStrict(text) : std::optional(fiscora::readLenient(text));
         ok = ok && v && std::isfinite(*v);
         return v.value_or(0);
-    }
-};
-
-// What Calculate must write, from the form as it stands before it.
-std::optional<Figures> predict(const QWidget* f) {
-    const QString form = f->objectName();
+    };
     Figures out;
-    Reader read{f, form == "Form2" || form == "Form4"};
     if (form == "frmmain") {
-        const fiscora::TaxFigures t = fiscora::computeTax(
-            {read("txtgs"), read("txttp"), read("txthra"), read("txthp"), read("txtos"),
-             read("txtded80"), read("txtrel89"), read("txtdedtax")});
-        out = {{"txtexall", t.exemptAllowances},
-               {"txtnsal", t.salaryIncome},
-               {"txtgti", t.grossTotalIncome},
-               {"txtnti", t.netTaxableIncome},
-               {"txtgtax", t.grossTax},
-               {"txtntax", t.netTax},
-               {"txtcess", t.cess},
-               {"txtttax", t.totalTax},
-               {"txtbaltax", t.balanceTax}};
+        const fiscora::TaxFigures t = fiscora::computeTax(law, {.grossSalary = read("txtgs"),
+                                                                .transportExempt = read("txttp"),
+                                                                .hraExempt = read("txthra"),
+                                                                .houseProperty = read("txthp"),
+                                                                .otherSources = read("txtos"),
+                                                                .deductions80 = read("txtded80"),
+                                                                .relief89 = read("txtrel89"),
+                                                                .taxDeducted = read("txtdedtax")});
+        put(out, "txtexall txtnsal txtgti txtnti txtgtax txtntax txtcess txtttax txtbaltax",
+            {t.exemptAllowances, t.salaryIncome, t.grossTotalIncome, t.netTaxableIncome, t.grossTax,
+             t.netTax, t.cess, t.totalTax, t.balanceTax});
     } else if (form == "Form2") {
-        const fiscora::HraFigures h = fiscora::computeHraExemption(
-            {read("txtbp"), read("txtda"), read("txthra"), read("txtnpa"), read("txtRP")});
-        out = {{"txtns", h.totalSalary}, {"txthrx", h.exemption}};
+        const fiscora::HraFigures h =
+            fiscora::computeHraExemption(law, {.basicPay = read("txtbp"),
+                                               .dearness = read("txtda"),
+                                               .hraDrawn = read("txthra"),
+                                               .gradePay = read("txtnpa"),
+                                               .rentPaid = read("txtRP")});
+        put(out, "txtns txthrx", {h.totalSalary, h.exemption});
     } else if (form == "Form4") {
-        fiscora::HouseInputs in{button(f, "optso")->isChecked() ? fiscora::Occupancy::SelfOccupied
-                                                                : fiscora::Occupancy::LetOut,
-                                button(f, "optb499")->isChecked()
-                                    ? fiscora::LoanTaken::Before1April1999
-                                    : fiscora::LoanTaken::From1April1999,
-                                read("txtarv"),
-                                read("txtptax"),
-                                read("txtintt"),
-                                read("txtoth")};
-        const fiscora::HouseFigures h = fiscora::computeHouseIncome(in);
-        out = {{"txtghi", h.grossIncome},
-               {"txtrep", h.repairs},
-               {"txttd", h.deductions},
-               {"txtihp", h.income}};
+        using fiscora::LoanTaken, fiscora::Occupancy;
+        const fiscora::HouseFigures h = fiscora::computeHouseIncome(
+            law, {.occupancy =
+                      button(f, "optso")->isChecked() ? Occupancy::SelfOccupied : Occupancy::LetOut,
+                  .loan = button(f, "optb499")->isChecked() ? LoanTaken::Before1April1999
+                                                            : LoanTaken::From1April1999,
+                  .rentalValue = read("txtarv"),
+                  .propertyTaxes = read("txtptax"),
+                  .interest = read("txtintt"),
+                  .others = read("txtoth")});
+        put(out, "txtghi txtrep txttd txtihp", {h.grossIncome, h.repairs, h.deductions, h.income});
     } else if (form == "frmreb88") {
-        const fiscora::Section80Inputs in{read("txtgpf"),     read("txtgis"),     read("txthba"),
-                                          read("txtlic"),     read("txtppf"),     read("txtnsc"),
-                                          read("txtnsci"),    read("txttf1"),     read("txttf2"),
-                                          read("txtinf"),     read("txtos"),      read("txt80ccc"),
-                                          read("txt80ccdec"), read("txt80ccdgc"), read("txt80ccf"),
-                                          read("txt80d"),     read("txt80g"),     read("txtoth")};
-        const fiscora::Section80Figures s = fiscora::computeSection80(in);
-        out = {{"txt80c", s.total80C}, {"txttot1", s.combined}, {"txtgt80", s.grandTotal}};
+        const fiscora::Section80Inputs in{.gpf = read("txtgpf"),
+                                          .cgegis = read("txtgis"),
+                                          .houseBuildingAdvance = read("txthba"),
+                                          .lifeInsurance = read("txtlic"),
+                                          .ppf = read("txtppf"),
+                                          .nsc = read("txtnsc"),
+                                          .nscInterest = read("txtnsci"),
+                                          .tuitionChild1 = read("txttf1"),
+                                          .tuitionChild2 = read("txttf2"),
+                                          .infrastructureBonds = read("txtinf"),
+                                          .otherSavings = read("txtos"),
+                                          .jeevanSuraksha = read("txt80ccc"),
+                                          .npsEmployee = read("txt80ccdec"),
+                                          .npsGovernment = read("txt80ccdgc"),
+                                          .infrastructure80CCF = read("txt80ccf"),
+                                          .mediclaim = read("txt80d"),
+                                          .donations = read("txt80g"),
+                                          .otherDeductions = read("txtoth")};
+        const fiscora::Section80Figures s = fiscora::computeSection80(law, in);
+        put(out, "txt80c txttot1 txtgt80", {s.total80C, s.combined, s.grandTotal});
         if (s.allowed80CCF != in.infrastructure80CCF) { // cut back to the limit in its field
             out["txt80ccf"] = s.allowed80CCF;
         }
-        read.ok = read.ok && std::isfinite(s.combinedBeforeLimit);
+        ok = ok && std::isfinite(s.combinedBeforeLimit);
     } else { // Form1: every figure of the pay table
         fiscora::PayInputs in;
+        const auto shown = [f](const QString& name) {
+            const auto* cell = f->findChild<QLineEdit*>(name); // no HRA in the arrears rows
+            return cell ? fiscora::readLenient(cell->text().toStdString()) : 0;
+        };
         for (std::size_t r = 0; r < fiscora::payRows; ++r) {
             const QString at = QStringLiteral("(%1)").arg(r);
             in.basicPay[r] = read("txtbp" + at);
             in.gradePay[r] = read("txtgp" + at);
-            const auto* hra = f->findChild<QLineEdit*>("txthra" + at);
-            in.hraShown[r] = hra ? fiscora::readLenient(hra->text().toStdString()) : 0;
-            in.transportShown[r] = fiscora::readLenient(texts(f, "txttpa2" + at).toStdString());
-            in.mgcShown[r] = fiscora::readLenient(texts(f, "txtmgc" + at).toStdString());
+            in.hraShown[r] = shown("txthra" + at);
+            in.transportShown[r] = shown("txttpa2" + at);
+            in.mgcShown[r] = shown("txtmgc" + at);
         }
         for (std::size_t i = 0; i < in.annual.size(); ++i) {
             in.annual[i] = read(QStringLiteral("txtoth(%1)").arg(i));
         }
-        read.strict = true; // the arrears months' basic pay must be a number as typed
+        strict = true; // the arrears months' basic pay must be a number as typed
         read("txtbp(0)");
         read("txtbp(1)");
         in.increment = button(f, "chkinc")->isChecked();
-        in.hraClass = find<QComboBox>(f, "cboclass1")->currentText().toStdString();
-        in.transportClass = find<QComboBox>(f, "cboclass3")->currentText().toStdString();
-        in.pensionScheme = find<QComboBox>(f, "cbonps")->currentText().toStdString();
-        const fiscora::PayTable t = fiscora::computePayTable(in);
+        const auto selected = [f](const char* name) {
+            return find<QComboBox>(f, name)->currentText().toStdString();
+        };
+        in.hraClass = fiscora::choose(law.pay.hraClasses, selected("cboclass1"));
+        in.transportClass = fiscora::choose(law.pay.transportClasses, selected("cboclass3"));
+        in.pensionScheme = fiscora::choose(law.pay.pensionSchemes, selected("cbonps"));
+        const fiscora::PayTable t = fiscora::computePayTable(law, in);
         for (std::size_t r = 0; r < fiscora::payRows; ++r) {
             const QString at = QStringLiteral("(%1)").arg(r);
             if (t.julyBasicPay && r >= std::size_t(fiscora::julyRow)) {
                 out["txtbp" + at] = *t.julyBasicPay;
             }
-            out["txtda" + at] = t.da[r];
-            out["txtttl" + at] = t.total[r];
+            put(out, "txtda" + at + " txtttl" + at, {t.da[r], t.total[r]});
             for (const auto& [name, column] :
                  {std::pair{"txthra", &t.hra}, {"txttpa2", &t.transport}, {"txtmgc", &t.mgc}}) {
                 if ((*column)[r]) {
@@ -123,22 +144,14 @@ std::optional<Figures> predict(const QWidget* f) {
                 }
             }
         }
-        out.insert({{"txtbpt", t.basicPayTotal},
-                    {"txtgpt", t.gradePayTotal},
-                    {"txtdat", t.daTotal},
-                    {"txthrat", t.hraTotal},
-                    {"txtmgct", t.mgcTotal},
-                    {"txttpat", t.transportTotal},
-                    {"txtttlt", t.totalTotal},
-                    {"txtgtotal", t.grandTotal}});
+        put(out, "txtbpt txtgpt txtdat txthrat txtmgct txttpat txtttlt txtgtotal",
+            {t.basicPayTotal, t.gradePayTotal, t.daTotal, t.hraTotal, t.mgcTotal, t.transportTotal,
+             t.totalTotal, t.grandTotal});
     }
     for (double v : out) {
-        read.ok = read.ok && std::isfinite(v);
+        ok = ok && std::isfinite(v);
     }
-    if (!read.ok) {
-        return std::nullopt;
-    }
-    return out;
+    return ok ? std::optional(out) : std::nullopt;
 }
 
 // Every amount field and selection of a form, "name=text".
