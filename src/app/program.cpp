@@ -45,6 +45,13 @@ void Program::start(std::chrono::milliseconds splashDelay) {
         splash_ = nullptr;
     });
     splash_->showForm();
+    // While the splash shows, the worksheet is built, polished and given its window, unseen,
+    // so that the tick has only to show it.
+    QTimer::singleShot(0, this, [this] {
+        MainWorksheet& w = main_.get();
+        w.ensurePolished();
+        w.winId(); // the native window, not shown
+    });
 }
 
 void Program::showWorksheet() {
