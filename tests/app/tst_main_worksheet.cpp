@@ -66,9 +66,10 @@ private slots:
 
     void tabOrder() {
         activate(w.get());
-        const QStringList expected = {
-            "txtname",  "cmdcalgs",    "txtgs",    "txttp",     "cmdcalhr", "txthra",   "txtos",
-            "cmdcalhp", "cmdcalded80", "txtrel89", "txtdedtax", "cmdcalc",  "cmdprint", "cmdexit"};
+        const QStringList expected = {"txtname",     "cmdcalgs",    "txtgs",    "txttp",
+                                      "cmdcalhr",    "txthra",      "txtos",    "cmdcalhp",
+                                      "cmdcalded80", "cmdcalrel89", "txtrel89", "txtdedtax",
+                                      "cmdcalc",     "cmdprint",    "cmdexit"};
         w->calculate(); // a disabled Print is skipped, as it should be
         find(w.get(), "txtname")->setFocus();
         QTRY_VERIFY(find(w.get(), "txtname")->hasFocus());

@@ -29,6 +29,14 @@ inline QString texts(const QWidget* form, const QString& names) {
     return shown.join(' ');
 }
 
+inline QString texts(const QList<QLineEdit*>& fields) {
+    QStringList shown;
+    for (const QLineEdit* field : fields) {
+        shown << field->text();
+    }
+    return shown.join(' ');
+}
+
 // "optso;txtintt=30001": clicks each option named and sets each field's text, in turn.
 inline void fill(const QWidget* form, const QString& entries) {
     for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
