@@ -155,7 +155,7 @@ private slots:
         fakes.printers.installed = printer;
         fakes.questions.answer = true;
         fakes.saveDialog.chosen = "annexure.pdf";
-        hub->w.txtname->setText("A. Taxpayer");
+        testing::fill(&hub->w, "txtname=A. Taxpayer");
         ReliefForm& f = open();
         f.dtpdob->setDate(QDate(1953, 4, 1));
         f.optfemale->click();
