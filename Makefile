@@ -28,14 +28,17 @@ format:
 clean:
 	rm -rf $(BUILD)
 
-# Coverage-guided fuzzing of the amount rules with libFuzzer (clang), FUZZ_SECONDS long.
+# Coverage-guided fuzzing with libFuzzer (clang), FUZZ_SECONDS for each target: the amount
+# rules, then the year file's reader.
 fuzz:
 	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFISCORA_FUZZ=ON
-	cmake --build build-fuzz --target amount_fuzzer -j $(JOBS)
-	mkdir -p build-fuzz/corpus
+	cmake --build build-fuzz --target amount_fuzzer year_file_fuzzer -j $(JOBS)
+	mkdir -p build-fuzz/corpus build-fuzz/year-corpus
 	build-fuzz/fuzz/amount_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  build-fuzz/corpus fuzz/seeds
+	build-fuzz/fuzz/year_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  -dict=fuzz/year.dict build-fuzz/year-corpus fuzz/year-seeds
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-asan: deps
