@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench
+.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench package
 
 FUZZ_SECONDS ?= 300
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the program: $(BUILD)/fiscora_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -152,6 +152,13 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     }
 
     connect(cmdcalc, &QPushButton::clicked, this, &MainWorksheet::calculate);
+    connect(cmdcalgs, &QPushButton::clicked, this, &MainWorksheet::salaryAsked);
+    connect(cmdcalhr, &QPushButton::clicked, this, &MainWorksheet::hraAsked);
+    connect(cmdcalhp, &QPushButton::clicked, this, &MainWorksheet::housePropertyAsked);
+    connect(cmdcalded80, &QPushButton::clicked, this, &MainWorksheet::deductionsAsked);
+    connect(cmdprint, &QPushButton::clicked, this, &MainWorksheet::printAsked);
+    connect(cmdexit, &QPushButton::clicked, this, &MainWorksheet::exitAsked);
+    connect(Label7, &toolkit::LinkLabel::clicked, this, &MainWorksheet::downloadPageAsked);
 }
 
 TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, int width) {
@@ -161,14 +168,19 @@ TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, in
 }
 
 void MainWorksheet::calculate() {
-    const auto figures = toolkit::readInputs(
-        messages_, {txtgs, txttp, txthra, txthp, txtos, txtded80, txtrel89, txtdedtax},
-        toolkit::Reading::Lenient);
-    if (!figures) {
+    fiscora::TaxInputs in;
+    if (!toolkit::readInputs(messages_,
+                             {{txtgs, &in.grossSalary},
+                              {txttp, &in.transportExempt},
+                              {txthra, &in.hraExempt},
+                              {txthp, &in.houseProperty},
+                              {txtos, &in.otherSources},
+                              {txtded80, &in.deductions80},
+                              {txtrel89, &in.relief89},
+                              {txtdedtax, &in.taxDeducted}},
+                             toolkit::Reading::Lenient)) {
         return;
     }
-    const auto& v = *figures;
-    const fiscora::TaxInputs in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]};
     const fiscora::TaxFigures t = fiscora::computeTax(in);
 
     const toolkit::Figure results[] = {
@@ -186,7 +198,50 @@ void MainWorksheet::calculate() {
         return;
     }
     cmdprint->setEnabled(true);
-    for (const auto& [box, value] : results) {
-        toolkit::writeFigure(box, value);
-    }
+    toolkit::writeFigures(results);
+}
+
+// The year's salary: the two heads of the worksheet, then the carriers for the HRA and
+// deductions forms.
+void MainWorksheet::takeSalary(const fiscora::SalaryTotals& totals) {
+    const toolkit::Figure writes[] = {
+        {txtgs, totals.grossSalary}, {txttp, totals.transportExempt}, {txtbp, totals.basicPay},
+        {txtda, totals.da},          {txthrr, totals.hraReceived},    {txtnpa, totals.gradePay},
+        {txtmgc, totals.mgc},
+    };
+    toolkit::writeFigures(writes);
+    cmdcalhr->setFocus();
+}
+
+void MainWorksheet::takeHraExemption(double exemption) {
+    toolkit::writeFigure(txthra, exemption);
+    txtos->setFocus();
+}
+
+void MainWorksheet::takeHouseProperty(double income) {
+    toolkit::writeFigure(txthp, income);
+    cmdcalded80->setFocus();
+}
+
+void MainWorksheet::takeDeductions(double grandTotal) {
+    toolkit::writeFigure(txtded80, grandTotal);
+    txtrel89->setFocus();
+}
+
+// Only takeSalary writes the carriers, always with a finite figure's number text, which
+// reads back exactly as shown.
+MainWorksheet::CarriedPay MainWorksheet::carriedPay() const {
+    return {toolkit::readFigure(txtbp), toolkit::readFigure(txtda), toolkit::readFigure(txthrr),
+            toolkit::readFigure(txtnpa), toolkit::readFigure(txtmgc)};
+}
+
+QString MainWorksheet::name() const {
+    return txtname->text();
+}
+
+MainWorksheet::Snapshot MainWorksheet::snapshot() const {
+    return {txtname->text(),  txtgs->text(),   txttp->text(),     txthra->text(),
+            txtexall->text(), txtnsal->text(), txtos->text(),     txtgti->text(),
+            txtnti->text(),   txtgtax->text(), txtrel89->text(),  txtntax->text(),
+            txtcess->text(),  txtttax->text(), txtdedtax->text(), txtbaltax->text()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main worksheet: the heads of income down the left, the tax figures down the right.
 #include "app/tax.h"
+#include "salary/pay_table.h"
 #include "toolkit/form.h"
 #include "toolkit/link_label.h"
 #include "toolkit/services.h"
@@ -16,6 +17,46 @@ public:
 
     // The download page that the link opens, and its text as shown.
     static QUrl downloadAddress();
+
+    // What the detail forms carry in. Each writes its fields in order (every change
+    // withdraws Print) and puts the focus where the user goes next.
+    void takeSalary(const fiscora::SalaryTotals& totals);
+    void takeHraExemption(double exemption);
+    void takeHouseProperty(double income);
+    void takeDeductions(double grandTotal);
+
+    // The pay of the year that the salary form left in the hidden carriers, exactly as they
+    // show it, for the HRA and deductions forms to start from.
+    struct CarriedPay {
+        double basicPay = 0;
+        double da = 0;
+        double hraReceived = 0;
+        double gradePay = 0;
+        double mgc = 0; // the contribution to the New Pension Scheme
+    };
+    CarriedPay carriedPay() const;
+    QString name() const;
+
+    // The figures of the printed computation, each exactly as its field shows it.
+    struct Snapshot {
+        QString name;             // txtname
+        QString grossSalary;      // txtgs
+        QString transportExempt;  // txttp
+        QString hraExempt;        // txthra
+        QString totalExempt;      // txtexall
+        QString salaryIncome;     // txtnsal
+        QString otherSources;     // txtos
+        QString grossTotalIncome; // txtgti
+        QString netTaxableIncome; // txtnti
+        QString grossTax;         // txtgtax
+        QString relief89;         // txtrel89
+        QString netTax;           // txtntax
+        QString cess;             // txtcess
+        QString totalTax;         // txtttax
+        QString taxDeducted;      // txtdedtax
+        QString balanceTax;       // txtbaltax
+    };
+    Snapshot snapshot() const;
 
     // Heads of income and tax figures.
     toolkit::TextBox* txtname;
@@ -57,6 +98,16 @@ public:
     // Calculate: enables Print and works out every tax figure from the fields as they stand.
     // Refuses, with a message and no field changed, when a figure is too large to work with.
     void calculate();
+
+signals:
+    // The buttons and the link that take the user elsewhere, for the hub.
+    void salaryAsked();
+    void hraAsked();
+    void housePropertyAsked();
+    void deductionsAsked();
+    void printAsked();
+    void exitAsked();
+    void downloadPageAsked();
 
 private:
     toolkit::Messages& messages_;

@@ -1,14 +1,8 @@
 #include "app/program.h"
 
 #include "app/report_data.h"
-#include "common/amount.h"
-#include "toolkit/figures.h"
 
 #include <QFileInfo>
-
-// Detail forms refuse a figure that is not finite before they announce it; the carriers
-// are checked where they are read.
-using toolkit::writeFigure;
 
 // A detail form: discarded when the user closes its window, its Back handled by the hub.
 template <typename F, typename Signal, typename Slot>
@@ -46,7 +40,7 @@ Program::Program(toolkit::Services services)
           auto* w = new MainWorksheet(services_.messages);
           wireWorksheet(*w);
           menu_ = addMenu(*w);
-          wireMenu(*w);
+          wireMenu();
           year_.adopt(*w);
           return w;
       }),
@@ -65,6 +59,7 @@ Program::Program(toolkit::Services services)
                         yearForm("Form2", hra_, true), yearForm("Form4", houseProperty_, true),
                         yearForm("frmreb88", deductions_, true)}) {
     connect(&year_, &YearKeeper::stateChanged, this, &Program::showTitle);
+    connect(&year_, &YearKeeper::replaced, this, &Program::yearReplaced);
 }
 
 Program::~Program() {
@@ -91,115 +86,71 @@ void Program::showWorksheet() {
 }
 
 void Program::wireWorksheet(MainWorksheet& w) {
-    connect(w.cmdexit, &QPushButton::clicked, this, &Program::requestExit);
+    connect(&w, &MainWorksheet::exitAsked, this, &Program::requestExit);
     // Closing the worksheet's window ends the program, as Exit does: the detail forms,
     // hidden or not, must not keep it running without its hub.
     w.setCloseGuard([this] { return year_.settle(); });
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
-    connect(w.Label7, &toolkit::LinkLabel::clicked, this, &Program::openDownloadPage);
-    connect(w.cmdcalhr, &QPushButton::clicked, this, &Program::openHra);
-    connect(w.cmdcalded80, &QPushButton::clicked, this, &Program::openDeductions);
+    connect(&w, &MainWorksheet::downloadPageAsked, this, &Program::openDownloadPage);
+    connect(&w, &MainWorksheet::hraAsked, this, &Program::openHra);
+    connect(&w, &MainWorksheet::deductionsAsked, this, &Program::openDeductions);
     // House property: nothing is copied in; the form keeps what it held.
-    connect(w.cmdcalhp, &QPushButton::clicked, this, [this] { houseProperty_.show(); });
-    connect(w.cmdcalgs, &QPushButton::clicked, this, &Program::openSalary);
-    connect(w.cmdprint, &QPushButton::clicked, this, &Program::printComputation);
+    connect(&w, &MainWorksheet::housePropertyAsked, this, [this] { houseProperty_.show(); });
+    connect(&w, &MainWorksheet::salaryAsked, this, &Program::openSalary);
+    connect(&w, &MainWorksheet::printAsked, this, &Program::printComputation);
 }
+
+// Detail forms refuse a figure that is not finite before they announce it, and the
+// worksheet's carriers hold only what the salary form carried: every figure that crosses
+// here can be written as it is.
 
 // Deductions: the year's NPS contribution goes into both 80CCD fields every time, over
-// whatever they held; the government's share is matched to the employee's.
+// whatever they held.
 void Program::openDeductions() {
-    MainWorksheet& w = worksheet();
-    const double nps = fiscora::readLenient(w.txtmgc->text().toStdString());
-    if (!fiscora::allFinite(nps)) {
-        services_.messages.inform(QStringLiteral("The New Pension Scheme contribution is too "
-                                                 "large to carry over. Nothing has been changed."));
-        return;
-    }
-    DeductionsForm& f = deductions_.show();
-    writeFigure(f.txt80ccdec, nps);
-    writeFigure(f.txt80ccdgc, nps);
+    const double contribution = worksheet().carriedPay().mgc;
+    deductions_.show().fillPension(contribution);
 }
 
-void Program::returnFromDeductions(double grandTotal) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txtded80, grandTotal);
-    w.txtrel89->setFocus();
+void Program::returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown) {
+    deductionsCarried_ = shown;
+    main_.show().takeDeductions(grandTotal);
 }
 
-void Program::returnFromHouseProperty(double income) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txthp, income);
-    w.cmdcalded80->setFocus();
+void Program::returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown) {
+    housePropertyCarried_ = shown;
+    main_.show().takeHouseProperty(income);
 }
 
-// HRA: the pay of the year that the salary form left in the carriers, each of which must
-// be a number; then the rent paid is the user's to type.
+// HRA: the pay of the year that the salary form left in the carriers; then the rent paid
+// is the user's to type.
 void Program::openHra() {
-    MainWorksheet& w = worksheet();
-    const std::pair<QLineEdit*, const char*> carriers[] = {
-        {w.txtbp, "basic pay"},
-        {w.txtda, "dearness allowance"},
-        {w.txthrr, "house rent allowance"},
-        {w.txtnpa, "grade pay"},
-    };
-    double figures[std::size(carriers)];
-    for (std::size_t i = 0; i < std::size(carriers); ++i) {
-        const auto figure = fiscora::readStrict(carriers[i].first->text().toStdString());
-        if (!figure) {
-            services_.messages.inform(QStringLiteral("The %1 carried over from the salary form "
-                                                     "is not a number. Nothing has been changed.")
-                                          .arg(QString::fromLatin1(carriers[i].second)));
-            return;
-        }
-        figures[i] = *figure;
-    }
-    const auto [basicPay, dearness, hraDrawn, gradePay] = figures;
-    HraForm& f = hra_.show();
-    writeFigure(f.txtbp, basicPay);
-    writeFigure(f.txtnpa, gradePay);
-    writeFigure(f.txtda, dearness);
-    writeFigure(f.txthra, hraDrawn);
-    f.txtRP->setFocus();
+    const MainWorksheet::CarriedPay pay = worksheet().carriedPay();
+    hra_.show().fillPay({pay.basicPay, pay.gradePay, pay.da, pay.hraReceived});
 }
 
 void Program::returnFromHra(double exemption) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txthra, exemption);
-    w.txtos->setFocus();
+    main_.show().takeHraExemption(exemption);
 }
 
 void Program::openSalary() {
-    const QString name = main_.get().txtname->text();
-    SalaryForm& f = salary_.show();
-    f.txtnam->setText(name);
-    f.cbonps->setFocus();
+    const QString name = worksheet().name();
+    salary_.show().takeName(name);
 }
 
 // The year's salary lands on the worksheet; the salary form stays open behind it.
 void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
-    MainWorksheet& w = main_.show();
-    writeFigure(w.txtgs, totals.grossSalary);
-    writeFigure(w.txttp, totals.transportExempt);
-    writeFigure(w.txtbp, totals.basicPay);
-    writeFigure(w.txtda, totals.da);
-    writeFigure(w.txthrr, totals.hraReceived);
-    writeFigure(w.txtnpa, totals.gradePay);
-    writeFigure(w.txtmgc, totals.mgc);
-    w.cmdcalhr->setFocus();
+    main_.show().takeSalary(totals);
 }
 
-// A detail form that was never opened is created unseen, so its amounts print as "0".
 Program::PageToPrint Program::page(Page which) {
     if (which == Page::Computation) {
-        reports::ComputationData data;
-        takeWorksheet(data, worksheet());
-        takeHouseProperty(data, houseProperty_.get());
-        takeDeductions(data, deductions_.get());
+        const reports::ComputationData data =
+            computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
         return {
             reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
             [data](toolkit::Printer& printer) { return reports::printComputation(printer, data); }};
     }
-    const reports::SalaryStatementData data = statementData(salary_.get());
+    const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
     return {
         reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
         [data](toolkit::Printer& printer) { return reports::printSalaryStatement(printer, data); }};
@@ -244,7 +195,7 @@ void Program::exportFromMenu(Page which) {
     }
 }
 
-void Program::wireMenu(MainWorksheet& w) {
+void Program::wireMenu() {
     connect(menu_.actNew, &QAction::triggered, this, &Program::newYear);
     connect(menu_.actOpen, &QAction::triggered, this, [this] { openYear(QString()); });
     connect(menu_.actSave, &QAction::triggered, &year_, &YearKeeper::save);
@@ -276,7 +227,6 @@ void Program::wireMenu(MainWorksheet& w) {
             "- Net taxable income ending in five rupees is rounded to the even ten (123465 "
             "becomes 123460); the law rounds it up to the next ten."));
     });
-    Q_UNUSED(w);
     showTitle();
 }
 
@@ -291,6 +241,13 @@ void Program::showTitle() {
                           : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + programTitle);
     w->setWindowModified(!path.isEmpty() && year_.modified());
     menu_.showRecent(year_.recent(), [this](const QString& file) { openYear(file); });
+}
+
+void Program::yearReplaced() {
+    const HousePropertyForm* house = houseProperty_.existing();
+    housePropertyCarried_ = house ? house->snapshot() : HousePropertyForm::Snapshot{};
+    const DeductionsForm* deductions = deductions_.existing();
+    deductionsCarried_ = deductions ? deductions->snapshot() : DeductionsForm::Snapshot{};
 }
 
 void Program::newYear() {

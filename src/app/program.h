@@ -41,8 +41,9 @@ public:
     enum class Page { Computation, Statement };
     // Writes the page that Print would print to a PDF file; the reason when it was not.
     QString exportPage(Page page, const QString& path);
-    // The worksheet's Print: the computation of income tax, from the worksheet, the house
-    // property form and the deductions form as they stand.
+    // The worksheet's Print: the computation of income tax, from the worksheet as it stands
+    // and the house property and deductions forms as they stood at their last Back (their
+    // design values if there was none), so that every figure agrees with the worksheet.
     void printComputation();
     // The salary form's Print: the statement of salary from its table as it stands.
     void printStatement();
@@ -69,10 +70,11 @@ private:
     auto detailForm(Signal back, Slot returned);
     void wireWorksheet(MainWorksheet& w);
     void openDownloadPage();
-    void wireMenu(MainWorksheet& w);
+    void wireMenu();
     void showTitle();
+    // A new year, or one just opened: the detail forms count as carried as they now stand.
+    void yearReplaced();
     void exportFromMenu(Page page);
-    void watchStatementPrint(SalaryForm& f);
     // The page as Print would print it: why it cannot be printed, if so, the file name to
     // offer and the drawing.
     struct PageToPrint {
@@ -87,8 +89,8 @@ private:
     void printPage(const QString& unprintable, const QString& pdfName,
                    const std::function<bool(toolkit::Printer&)>& page);
     void openDeductions();
-    void returnFromDeductions(double grandTotal);
-    void returnFromHouseProperty(double income);
+    void returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown);
+    void returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown);
     void openHra();
     void returnFromHra(double exemption);
     void openSalary();
@@ -100,6 +102,9 @@ private:
     toolkit::Lazy<HousePropertyForm> houseProperty_;
     toolkit::Lazy<HraForm> hra_;
     toolkit::Lazy<SalaryForm> salary_;
+    // The detail forms as their last Back carried them into the worksheet.
+    HousePropertyForm::Snapshot housePropertyCarried_;
+    DeductionsForm::Snapshot deductionsCarried_;
     YearKeeper year_;
     WorksheetMenu menu_{};
     QPointer<SplashForm> splash_;

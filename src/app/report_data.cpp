@@ -1,91 +1,87 @@
 #include "app/report_data.h"
 
-#include "app/main_worksheet.h"
-#include "deductions/deductions_form.h"
-#include "house_property/house_property_form.h"
-#include "salary/salary_form.h"
+reports::ComputationData computationData(const MainWorksheet::Snapshot& w,
+                                         const HousePropertyForm::Snapshot& h,
+                                         const DeductionsForm::Snapshot& d) {
+    reports::ComputationData c;
+    c.name = w.name;
+    c.grossSalary = w.grossSalary;
+    c.transportExempt = w.transportExempt;
+    c.hraExempt = w.hraExempt;
+    c.totalExempt = w.totalExempt;
+    c.salaryIncome = w.salaryIncome;
+    c.otherSources = w.otherSources;
+    c.grossTotalIncome = w.grossTotalIncome;
+    c.netTaxableIncome = w.netTaxableIncome;
+    c.grossTax = w.grossTax;
+    c.relief89 = w.relief89;
+    c.netTax = w.netTax;
+    c.cess = w.cess;
+    c.totalTax = w.totalTax;
+    c.taxDeducted = w.taxDeducted;
+    c.balanceTax = w.balanceTax;
+    c.downloadPage = MainWorksheet::downloadAddress().toString();
 
-void takeWorksheet(reports::ComputationData& d, const MainWorksheet& w) {
-    d.name = w.txtname->text();
-    d.grossSalary = w.txtgs->text();
-    d.transportExempt = w.txttp->text();
-    d.hraExempt = w.txthra->text();
-    d.totalExempt = w.txtexall->text();
-    d.salaryIncome = w.txtnsal->text();
-    d.otherSources = w.txtos->text();
-    d.grossTotalIncome = w.txtgti->text();
-    d.netTaxableIncome = w.txtnti->text();
-    d.grossTax = w.txtgtax->text();
-    d.relief89 = w.txtrel89->text();
-    d.netTax = w.txtntax->text();
-    d.cess = w.txtcess->text();
-    d.totalTax = w.txtttax->text();
-    d.taxDeducted = w.txtdedtax->text();
-    d.balanceTax = w.txtbaltax->text();
-    d.downloadPage = MainWorksheet::downloadAddress().toString();
+    c.annualValue = h.annualValue;
+    c.propertyTaxes = h.propertyTaxes;
+    c.grossHouseIncome = h.grossIncome;
+    c.repairs = h.repairs;
+    c.interest = h.interest;
+    c.others24 = h.others;
+    c.total24 = h.deductions;
+    c.houseIncome = h.income;
+
+    c.gpf = d.gpf;
+    c.cgegis = d.cgegis;
+    c.hba = d.hba;
+    c.lic = d.lic;
+    c.ppf = d.ppf;
+    c.nsc = d.nsc;
+    c.nscInterest = d.nscInterest;
+    c.tuitionFee1 = d.tuitionFee1;
+    c.tuitionFee2 = d.tuitionFee2;
+    c.infrastructure80C = d.infrastructure80C;
+    c.otherSavings = d.otherSavings;
+    c.total80C = d.total80C;
+    c.pension80CCC = d.pension80CCC;
+    c.npsGovernment = d.npsGovernment;
+    c.npsEmployee = d.npsEmployee;
+    c.total80CCE = d.total80CCE;
+    c.bonds80CCF = d.bonds80CCF;
+    c.mediclaim80D = d.mediclaim80D;
+    c.donations80G = d.donations80G;
+    c.otherDeductions = d.otherDeductions;
+    c.totalDeductions = d.totalDeductions;
+    return c;
 }
 
-void takeHouseProperty(reports::ComputationData& d, const HousePropertyForm& f) {
-    d.annualValue = f.txtarv->text();
-    d.propertyTaxes = f.txtptax->text();
-    d.grossHouseIncome = f.txtghi->text();
-    d.repairs = f.txtrep->text();
-    d.interest = f.txtintt->text();
-    d.others24 = f.txtoth->text();
-    d.total24 = f.txttd->text();
-    d.houseIncome = f.txtihp->text();
-}
-
-void takeDeductions(reports::ComputationData& d, const DeductionsForm& f) {
-    d.gpf = f.txtgpf->text();
-    d.cgegis = f.txtgis->text();
-    d.hba = f.txthba->text();
-    d.lic = f.txtlic->text();
-    d.ppf = f.txtppf->text();
-    d.nsc = f.txtnsc->text();
-    d.nscInterest = f.txtnsci->text();
-    d.tuitionFee1 = f.txttf1->text();
-    d.tuitionFee2 = f.txttf2->text();
-    d.infrastructure80C = f.txtinf->text();
-    d.otherSavings = f.txtos->text();
-    d.total80C = f.txt80c->text();
-    d.pension80CCC = f.txt80ccc->text();
-    d.npsGovernment = f.txt80ccdgc->text();
-    d.npsEmployee = f.txt80ccdec->text();
-    d.total80CCE = f.txttot1->text();
-    d.bonds80CCF = f.txt80ccf->text();
-    d.mediclaim80D = f.txt80d->text();
-    d.donations80G = f.txt80g->text();
-    d.otherDeductions = f.txtoth->text();
-    d.totalDeductions = f.txtgt80->text();
-}
-
-reports::SalaryStatementData statementData(const SalaryForm& f) {
+reports::SalaryStatementData statementData(const SalaryForm::Snapshot& s) {
+    // The snapshot's columns: B.PAY, G.PAY, DA, HRA, TPA, MGC, TOTAL; the page's: B.PAY,
+    // G.PAY, DA, HRA, MGC, TPA, TOTAL.
+    const auto pay = [](const SalaryForm::Snapshot::Row& r) {
+        return reports::PayColumns{r[0], r[1], r[2], r[3], r[5], r[4], r[6]};
+    };
+    constexpr std::size_t da = 2, tpa = 4, mgc = 5;
     reports::SalaryStatementData d;
-    d.name = f.txtnam->text();
+    d.name = s.name;
     // Rows 0 and 1 are the arrears months January and February 2012; the year runs from
     // row 2 (March 2012) to row 13 (February 2013).
-    constexpr std::size_t firstMonth = 2;
+    constexpr std::size_t firstMonth = fiscora::firstSalary;
     for (std::size_t i = 0; i < d.months.size(); ++i) {
-        const std::size_t row = firstMonth + i;
-        d.months[i].month = f.Label1.at(int(row))->text();
-        d.months[i].pay = {f.txtbp[row]->text(),  f.txtgp[row]->text(),  f.txtda[row]->text(),
-                           f.txthra[row]->text(), f.txtmgc[row]->text(), f.txttpa2[row]->text(),
-                           f.txtttl[row]->text()};
+        d.months[i] = {s.months[firstMonth + i], pay(s.rows[firstMonth + i])};
     }
     for (std::size_t row = 0; row < firstMonth; ++row) {
-        d.dearnessArrears[row] = f.txtda[row]->text();
-        d.mgcArrears[row] = f.txtmgc[row]->text();
-        d.transportArrears[row] = f.txttpa2[row]->text();
+        d.dearnessArrears[row] = s.rows[row][da];
+        d.mgcArrears[row] = s.rows[row][mgc];
+        d.transportArrears[row] = s.rows[row][tpa];
     }
-    d.totals = {f.txtbpt->text(),  f.txtgpt->text(),  f.txtdat->text(), f.txthrat->text(),
-                f.txtmgct->text(), f.txttpat->text(), f.txtttlt->text()};
-    d.arrears = f.txtoth[0]->text();
-    d.bonus = f.txtoth[1]->text();
-    d.overtime = f.txtoth[2]->text();
-    d.tuitionFee = f.txtoth[3]->text();
-    d.honorarium = f.txtoth[4]->text();
-    d.otherAllowances = f.txtoth[5]->text();
-    d.grandTotal = f.txtgtotal->text();
+    d.totals = pay(s.totals);
+    d.arrears = s.annual[0];
+    d.bonus = s.annual[1];
+    d.overtime = s.annual[2];
+    d.tuitionFee = s.annual[3];
+    d.honorarium = s.annual[4];
+    d.otherAllowances = s.annual[5];
+    d.grandTotal = s.grandTotal;
     return d;
 }

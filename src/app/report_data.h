@@ -1,20 +1,20 @@
 #pragma once
-// The figures of the printed pages, taken from the forms' fields exactly as they stand.
+// The figures of the printed pages, from the forms' snapshots: every text exactly as its
+// field showed it.
+#include "app/main_worksheet.h"
+#include "deductions/deductions_form.h"
+#include "house_property/house_property_form.h"
 #include "reports/computation_report.h"
 #include "reports/salary_statement.h"
+#include "salary/salary_form.h"
 
-class MainWorksheet;
-class DeductionsForm;
-class HousePropertyForm;
-class SalaryForm;
+// The computation of income tax: the worksheet's heads of income and tax, the house
+// property form (the interest as typed beside the section 24 total allowed) and section 80
+// with both contributions to the New Pension Scheme; the download page named in the footer.
+reports::ComputationData computationData(const MainWorksheet::Snapshot& w,
+                                         const HousePropertyForm::Snapshot& house,
+                                         const DeductionsForm::Snapshot& deductions);
 
-// The worksheet's heads of income and tax, and the download page named in the footer.
-void takeWorksheet(reports::ComputationData& data, const MainWorksheet& w);
-// Income from house property, the interest as typed beside the section 24 total allowed.
-void takeHouseProperty(reports::ComputationData& data, const HousePropertyForm& f);
-// Section 80, with both contributions to the New Pension Scheme.
-void takeDeductions(reports::ComputationData& data, const DeductionsForm& f);
-
-// The salary form's table: the twelve months of the year, the two arrears months, the
+// The statement of salary: the twelve months of the year, the two arrears months, the
 // totals and the annual figures.
-reports::SalaryStatementData statementData(const SalaryForm& f);
+reports::SalaryStatementData statementData(const SalaryForm::Snapshot& salary);

@@ -105,6 +105,7 @@ void YearKeeper::clear() {
         }
     }
     setState(QString(), false);
+    emit replaced();
 }
 
 bool YearKeeper::open(const QString& path) {
@@ -123,6 +124,7 @@ bool YearKeeper::open(const QString& path) {
     }
     setState(path, false);
     remember(path);
+    emit replaced();
     return true;
 }
 

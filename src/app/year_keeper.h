@@ -53,6 +53,8 @@ public:
 signals:
     // The file or the modified mark changed.
     void stateChanged();
+    // Every form was put back to its design, and an opened year written into them.
+    void replaced();
 
 private:
     void setState(const QString& path, bool modified);

@@ -147,34 +147,29 @@ void DeductionsForm::checkMediclaim() {
 
 void DeductionsForm::calculate() {
     // In the order the figures are read.
-    const auto figures = toolkit::readInputs(
-        messages_,
-        {txtgis, txthba, txtlic, txtppf, txtnsc, txtnsci, txttf1, txttf2, txtinf, txtos, txtgpf,
-         txt80ccc, txt80ccdec, txt80ccdgc, txt80ccf, txt80d, txt80g, txtoth},
-        toolkit::Reading::Lenient);
-    if (!figures) {
+    fiscora::Section80Inputs in;
+    if (!toolkit::readInputs(messages_,
+                             {{txtgis, &in.cgegis},
+                              {txthba, &in.houseBuildingAdvance},
+                              {txtlic, &in.lifeInsurance},
+                              {txtppf, &in.ppf},
+                              {txtnsc, &in.nsc},
+                              {txtnsci, &in.nscInterest},
+                              {txttf1, &in.tuitionChild1},
+                              {txttf2, &in.tuitionChild2},
+                              {txtinf, &in.infrastructureBonds},
+                              {txtos, &in.otherSavings},
+                              {txtgpf, &in.gpf},
+                              {txt80ccc, &in.jeevanSuraksha},
+                              {txt80ccdec, &in.npsEmployee},
+                              {txt80ccdgc, &in.npsGovernment},
+                              {txt80ccf, &in.infrastructure80CCF},
+                              {txt80d, &in.mediclaim},
+                              {txt80g, &in.donations},
+                              {txtoth, &in.otherDeductions}},
+                             toolkit::Reading::Lenient)) {
         return;
     }
-    const auto& v = *figures;
-    fiscora::Section80Inputs in;
-    in.cgegis = v[0];
-    in.houseBuildingAdvance = v[1];
-    in.lifeInsurance = v[2];
-    in.ppf = v[3];
-    in.nsc = v[4];
-    in.nscInterest = v[5];
-    in.tuitionChild1 = v[6];
-    in.tuitionChild2 = v[7];
-    in.infrastructureBonds = v[8];
-    in.otherSavings = v[9];
-    in.gpf = v[10];
-    in.jeevanSuraksha = v[11];
-    in.npsEmployee = v[12];
-    in.npsGovernment = v[13];
-    in.infrastructure80CCF = v[14];
-    in.mediclaim = v[15];
-    in.donations = v[16];
-    in.otherDeductions = v[17];
     const fiscora::Section80Figures f = fiscora::computeSection80(in);
 
     const toolkit::Figure results[] = {
@@ -203,5 +198,19 @@ void DeductionsForm::back() {
         return;
     }
     hide();
-    emit returned(*total);
+    emit returned(*total, snapshot());
+}
+
+void DeductionsForm::fillPension(double contribution) {
+    toolkit::writeFigure(txt80ccdec, contribution);
+    toolkit::writeFigure(txt80ccdgc, contribution);
+}
+
+DeductionsForm::Snapshot DeductionsForm::snapshot() const {
+    return {txtgpf->text(),   txtgis->text(),     txthba->text(),     txtlic->text(),
+            txtppf->text(),   txtnsc->text(),     txtnsci->text(),    txttf1->text(),
+            txttf2->text(),   txtinf->text(),     txtos->text(),      txt80c->text(),
+            txt80ccc->text(), txt80ccdec->text(), txt80ccdgc->text(), txttot1->text(),
+            txt80ccf->text(), txt80d->text(),     txt80g->text(),     txtoth->text(),
+            txtgt80->text()};
 }

@@ -166,20 +166,19 @@ void HousePropertyForm::selfOccupied() {
 
 void HousePropertyForm::calculate() {
     // The figures must each be a number as they stand, in the order they are read.
-    const auto figures = toolkit::readInputs(messages_, {txtarv, txtptax, txtintt, txtoth},
-                                             toolkit::Reading::Strict);
-    if (!figures) {
+    fiscora::HouseInputs in;
+    if (!toolkit::readInputs(messages_,
+                             {{txtarv, &in.rentalValue},
+                              {txtptax, &in.propertyTaxes},
+                              {txtintt, &in.interest},
+                              {txtoth, &in.others}},
+                             toolkit::Reading::Strict)) {
         return;
     }
-    fiscora::HouseInputs in;
     in.occupancy =
         optso->isChecked() ? fiscora::Occupancy::SelfOccupied : fiscora::Occupancy::LetOut;
     in.loan = optb499->isChecked() ? fiscora::LoanTaken::Before1April1999
                                    : fiscora::LoanTaken::From1April1999;
-    in.rentalValue = (*figures)[0];
-    in.propertyTaxes = (*figures)[1];
-    in.interest = (*figures)[2];
-    in.others = (*figures)[3];
     const fiscora::HouseFigures f = fiscora::computeHouseIncome(in);
 
     const toolkit::Figure results[] = {
@@ -192,9 +191,12 @@ void HousePropertyForm::calculate() {
         return;
     }
     cmdbk->setEnabled(true);
-    for (const auto& [box, value] : results) {
-        toolkit::writeFigure(box, value);
-    }
+    toolkit::writeFigures(results);
+}
+
+HousePropertyForm::Snapshot HousePropertyForm::snapshot() const {
+    return {txtarv->text(),  txtptax->text(), txtghi->text(), txtrep->text(),
+            txtintt->text(), txtoth->text(),  txttd->text(),  txtihp->text()};
 }
 
 void HousePropertyForm::back() {
@@ -203,5 +205,5 @@ void HousePropertyForm::back() {
         return;
     }
     hide();
-    emit returned(*income);
+    emit returned(*income, snapshot());
 }

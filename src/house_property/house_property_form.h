@@ -15,6 +15,21 @@ class HousePropertyForm : public toolkit::Form {
 public:
     explicit HousePropertyForm(toolkit::Messages& messages);
 
+    // The figures of the printed computation, each exactly as its field shows it; by default
+    // the design values.
+    struct Snapshot {
+        QString annualValue{"0"};   // txtarv
+        QString propertyTaxes{"0"}; // txtptax
+        QString grossIncome{"0"};   // txtghi
+        QString repairs{"0"};       // txtrep
+        QString interest{"0"};      // txtintt: as typed, before any cap
+        QString others{"0"};        // txtoth
+        QString deductions{"0"};    // txttd: the deductions of section 24 as allowed
+        QString income{"0"};        // txtihp
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot snapshot() const;
+
     QGroupBox* frmask;
     QRadioButton* optso;
     QRadioButton* optrent;
@@ -44,12 +59,13 @@ public:
     // Calculate: the income from the house; enables Back. Refuses, with a message naming
     // the field and no field changed, a figure that is not a number or is too large.
     void calculate();
-    // Back: hides the form and announces the income (or loss).
+    // Back: hides the form and announces the income (or loss) with the form as it stands.
     void back();
 
 signals:
-    // Back was pressed: the income from house property for the worksheet.
-    void returned(double income);
+    // Back was pressed: the income from house property for the worksheet, and the form's
+    // figures that the printed computation shows beside it.
+    void returned(double income, const HousePropertyForm::Snapshot& shown);
 
 private:
     void rentedOut();

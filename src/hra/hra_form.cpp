@@ -89,26 +89,32 @@ HraForm::HraForm(toolkit::Messages& messages)
 void HraForm::calculate() {
     // Every entry field holds a text (an emptied one holds "0"); each must be a number as
     // it stands, in the order the figures are read.
-    const auto figures = toolkit::readInputs(messages_, {txtbp, txtda, txthra, txtnpa, txtRP},
-                                             toolkit::Reading::Strict);
-    if (!figures) {
+    fiscora::HraInputs in;
+    if (!toolkit::readInputs(messages_,
+                             {{txtbp, &in.basicPay},
+                              {txtda, &in.dearness},
+                              {txthra, &in.hraDrawn},
+                              {txtnpa, &in.gradePay},
+                              {txtRP, &in.rentPaid}},
+                             toolkit::Reading::Strict)) {
         return;
     }
-    fiscora::HraInputs in;
-    in.basicPay = (*figures)[0];
-    in.dearness = (*figures)[1];
-    in.hraDrawn = (*figures)[2];
-    in.gradePay = (*figures)[3];
-    in.rentPaid = (*figures)[4];
     const fiscora::HraFigures f = fiscora::computeHraExemption(in);
     const toolkit::Figure results[] = {{txtns, f.totalSalary}, {txthrx, f.exemption}};
     if (toolkit::refuseOutOfRange(messages_, results)) {
         return;
     }
-    for (const auto& [box, value] : results) {
-        toolkit::writeFigure(box, value);
-    }
+    toolkit::writeFigures(results);
     cmdback->setEnabled(true);
+}
+
+void HraForm::fillPay(const HraPay& pay) {
+    const toolkit::Figure writes[] = {{txtbp, pay.basicPay},
+                                      {txtnpa, pay.gradePay},
+                                      {txtda, pay.dearness},
+                                      {txthra, pay.hraDrawn}};
+    toolkit::writeFigures(writes);
+    txtRP->setFocus();
 }
 
 void HraForm::back() {

@@ -7,10 +7,22 @@
 
 #include <QPushButton>
 
+// The pay of the year that the salary form worked out, for the HRA form to start from.
+struct HraPay {
+    double basicPay = 0;
+    double gradePay = 0;
+    double dearness = 0;
+    double hraDrawn = 0;
+};
+
 class HraForm : public toolkit::Form {
     Q_OBJECT
 public:
     explicit HraForm(toolkit::Messages& messages);
+
+    // Writes the pay over whatever the fields held, then puts the focus on the rent paid,
+    // which is the user's to type. A figure that changes a field withdraws BACK.
+    void fillPay(const HraPay& pay);
 
     // The most characters a user may type into an entry field.
     static constexpr int typedLength = 10;

@@ -254,37 +254,52 @@ void SalaryForm::copyDown(Column& column, int row) {
     }
 }
 
-void SalaryForm::refuse(QWidget* field, const QString& text) {
-    messages_.inform(text.arg(field->accessibleName()));
+void SalaryForm::takeName(const QString& name) {
+    txtnam->setText(name);
+    cbonps->setFocus();
+}
+
+SalaryForm::Snapshot SalaryForm::snapshot() const {
+    Snapshot s;
+    s.name = txtnam->text();
+    for (std::size_t r = 0; r < payRows; ++r) {
+        s.months[r] = Label1.at(int(r))->text();
+        std::size_t c = 0;
+        for (const Column* column : {&txtbp, &txtgp, &txtda, &txthra, &txttpa2, &txtmgc, &txtttl}) {
+            const TextBox* cell = (*column)[r];
+            s.rows[r][c++] = cell ? cell->text() : QString();
+        }
+    }
+    std::size_t c = 0;
+    for (const TextBox* total : {txtbpt, txtgpt, txtdat, txthrat, txttpat, txtmgct, txtttlt}) {
+        s.totals[c++] = total->text();
+    }
+    for (std::size_t i = 0; i < txtoth.size(); ++i) {
+        s.annual[i] = txtoth[i]->text();
+    }
+    s.grandTotal = txtgtotal->text();
+    return s;
 }
 
 void SalaryForm::calculate() {
-    const QString tooLarge = QStringLiteral("The figure in \"%1\" is too large to compute with. "
-                                            "Please correct it and Calculate again.");
     fiscora::PayInputs in;
-    std::vector<std::pair<TextBox*, double*>> entries;
+    std::vector<toolkit::Input> entries;
     for (std::size_t r = 0; r < payRows; ++r) {
-        entries.emplace_back(txtbp[r], &in.basicPay[r]);
-        entries.emplace_back(txtgp[r], &in.gradePay[r]);
+        entries.push_back({txtbp[r], &in.basicPay[r]});
+        entries.push_back({txtgp[r], &in.gradePay[r]});
     }
     for (std::size_t i = 0; i < txtoth.size(); ++i) {
-        entries.emplace_back(txtoth[i], &in.annual[i]);
+        entries.push_back({txtoth[i], &in.annual[i]});
     }
-    for (const auto& [box, figure] : entries) {
-        *figure = toolkit::readFigure(box);
-        if (!fiscora::allFinite(*figure)) {
-            refuse(box, tooLarge);
-            box->setFocus();
-            return;
-        }
+    if (!toolkit::readInputs(messages_, entries, toolkit::Reading::Lenient)) {
+        return;
     }
     // The rise of DA for January and February 2012 is worked on the basic pay exactly as
     // typed; a text that is not wholly a number gives no figure to work it on.
     for (int row : {fiscora::janArrears, fiscora::febArrears}) {
         TextBox* box = txtbp[static_cast<std::size_t>(row)];
-        if (!fiscora::readStrict(box->text().toStdString())) {
-            refuse(box, QStringLiteral("The basic pay in \"%1\" is not a number. "
-                                       "Please type it as a number and Calculate again."));
+        if (!toolkit::readWholeFigure(box)) {
+            toolkit::refuse(messages_, box, toolkit::Refusal::PayNotANumber);
             box->setFocus();
             return;
         }
@@ -302,7 +317,7 @@ void SalaryForm::calculate() {
     const fiscora::PayTable t = fiscora::computePayTable(in);
 
     // Every figure to be written, in the order it is written.
-    std::vector<std::pair<TextBox*, double>> writes;
+    std::vector<toolkit::Figure> writes;
     if (t.julyBasicPay) {
         writes.emplace_back(txtbp[fiscora::julyRow], *t.julyBasicPay);
     }
@@ -329,12 +344,8 @@ void SalaryForm::calculate() {
                                  {txttpat, t.transportTotal},
                                  {txtttlt, t.totalTotal},
                                  {txtgtotal, t.grandTotal}});
-    for (const auto& [box, value] : writes) {
-        if (!fiscora::allFinite(value)) {
-            refuse(box, QStringLiteral("\"%1\" comes out too large to compute. "
-                                       "Please check the figures that make it up."));
-            return;
-        }
+    if (toolkit::refuseOutOfRange(messages_, writes)) {
+        return;
     }
 
     cmdprn->setEnabled(true);
@@ -356,33 +367,29 @@ void SalaryForm::calculate() {
 
 void SalaryForm::back() {
     fiscora::SalaryTotals totals;
-    const std::pair<TextBox*, double*> strict[] = {
+    const std::pair<TextBox*, double*> carried[] = {
         {txtbpt, &totals.basicPay},       {txtdat, &totals.da},
         {txtgtotal, &totals.grossSalary}, {txthrat, &totals.hraReceived},
         {txtgpt, &totals.gradePay},       {txtmgct, &totals.mgc},
     };
-    for (const auto& [box, figure] : strict) {
-        const auto value = fiscora::readStrict(box->text().toStdString());
+    for (const auto& [box, figure] : carried) {
+        const auto value = toolkit::figureToCarry(messages_, box, toolkit::Reading::Strict);
         if (!value) {
-            refuse(box, QStringLiteral("\"%1\" does not hold a figure that can be carried to "
-                                       "the main worksheet. Please Calculate again."));
             return;
         }
         *figure = *value;
     }
-    const QString tooLarge = QStringLiteral("\"%1\" is too large to carry to the main worksheet. "
-                                            "Please Calculate again.");
     fiscora::PayColumn transport{};
     for (std::size_t r = 0; r < payRows; ++r) {
-        transport[r] = toolkit::readFigure(txttpa2[r]);
-        if (!fiscora::allFinite(transport[r])) {
-            refuse(txttpa2[r], tooLarge);
+        const auto value = toolkit::figureToCarry(messages_, txttpa2[r], toolkit::Reading::Lenient);
+        if (!value) {
             return;
         }
+        transport[r] = *value;
     }
     totals.transportExempt = fiscora::exemptTransport(transport);
     if (!fiscora::allFinite(totals.transportExempt)) {
-        refuse(txttpat, tooLarge);
+        toolkit::refuse(messages_, txttpat, toolkit::Refusal::CannotCarry);
         return;
     }
     emit transferred(totals);

@@ -22,6 +22,23 @@ public:
 
     explicit SalaryForm(toolkit::Messages& messages);
 
+    // The worksheet's name, as far as this form's field takes it; then the focus goes to
+    // the pension choice, where the user starts.
+    void takeName(const QString& name);
+
+    // The figures of the printed statement, each exactly as its field shows it.
+    struct Snapshot {
+        // B.PAY, G.PAY, DA, HRA (empty in the arrears rows, which have none), TPA, MGC, TOTAL.
+        using Row = std::array<QString, 7>;
+        QString name;
+        std::array<QString, fiscora::payRows> months; // the rows' captions
+        std::array<Row, fiscora::payRows> rows;
+        Row totals;
+        std::array<QString, fiscora::annualFigures> annual; // arrears, bonus, OTA, ...
+        QString grandTotal;
+    };
+    Snapshot snapshot() const;
+
     toolkit::TextBox* txtnam;
     QComboBox* cbonps;
     QComboBox* cboclass1; // city class for HRA
@@ -78,8 +95,6 @@ private:
     void payChanged(Column& column, int row);
     void copyDown(Column& column, int row);
     void withdraw();
-    // Tells the user, naming the field by its accessible name in place of %1.
-    void refuse(QWidget* field, const QString& text);
 
     toolkit::Messages& messages_;
 };

@@ -19,51 +19,82 @@ void writeFigure(QLineEdit* field, double value) {
     field->setText(QString::fromStdString(fiscora::numberText(value)));
 }
 
-std::optional<std::vector<double>>
-readInputs(Messages& messages, std::initializer_list<QLineEdit*> fields, Reading reading) {
-    std::vector<double> figures;
-    figures.reserve(fields.size());
-    for (QLineEdit* field : fields) {
-        const std::optional<double> figure =
-            reading == Reading::Strict ? readWholeFigure(field) : readFigure(field);
-        if (!figure || !std::isfinite(*figure)) {
-            messages.inform((reading == Reading::Strict
-                                 ? QStringLiteral("The figure in \"%1\" is not a number that can "
-                                                  "be computed with. Please correct it and "
-                                                  "Calculate again.")
-                                 : QStringLiteral("The figure in \"%1\" is too large to compute "
-                                                  "with. Please correct it and Calculate again."))
-                                .arg(field->accessibleName()));
-            field->setFocus();
-            return std::nullopt;
-        }
-        figures.push_back(*figure);
+void refuse(Messages& messages, const QWidget* field, Refusal why) {
+    QString text;
+    switch (why) {
+    case Refusal::NotANumber:
+        text = QStringLiteral("The figure in \"%1\" is not a number that can be computed with. "
+                              "Please correct it and Calculate again.");
+        break;
+    case Refusal::TooLarge:
+        text = QStringLiteral("The figure in \"%1\" is too large to compute with. Please "
+                              "correct it and Calculate again.");
+        break;
+    case Refusal::OutOfRange:
+        text = QStringLiteral("\"%1\" comes out too large to compute. Please check the figures "
+                              "that make it up.");
+        break;
+    case Refusal::CannotCarry:
+        text = QStringLiteral("\"%1\" does not hold a figure that can be carried. Please "
+                              "Calculate again.");
+        break;
+    case Refusal::PayNotANumber:
+        text = QStringLiteral("The basic pay in \"%1\" is not a number. Please type it as a "
+                              "number and Calculate again.");
+        break;
     }
-    return figures;
+    messages.inform(text.arg(field->accessibleName()));
 }
 
-std::optional<double> figureToCarry(Messages& messages, const QLineEdit* field, Reading reading) {
+namespace {
+
+std::optional<double> read(const QLineEdit* field, Reading reading) {
     const std::optional<double> figure =
         reading == Reading::Strict ? readWholeFigure(field) : readFigure(field);
     if (!figure || !std::isfinite(*figure)) {
-        messages.inform(QStringLiteral("\"%1\" does not hold a figure that can be carried. "
-                                       "Please Calculate again.")
-                            .arg(field->accessibleName()));
         return std::nullopt;
     }
     return figure;
 }
 
+} // namespace
+
+bool readInputs(Messages& messages, std::span<const Input> inputs, Reading reading) {
+    for (const auto& [field, figure] : inputs) {
+        const std::optional<double> value = read(field, reading);
+        if (!value) {
+            refuse(messages, field,
+                   reading == Reading::Strict ? Refusal::NotANumber : Refusal::TooLarge);
+            field->setFocus();
+            return false;
+        }
+        *figure = *value;
+    }
+    return true;
+}
+
+std::optional<double> figureToCarry(Messages& messages, const QLineEdit* field, Reading reading) {
+    const std::optional<double> value = read(field, reading);
+    if (!value) {
+        refuse(messages, field, Refusal::CannotCarry);
+    }
+    return value;
+}
+
 bool refuseOutOfRange(Messages& messages, std::span<const Figure> results) {
     for (const auto& [field, value] : results) {
         if (!std::isfinite(value)) {
-            messages.inform(QStringLiteral("\"%1\" comes out too large to compute. "
-                                           "Please check the figures that make it up.")
-                                .arg(field->accessibleName()));
+            refuse(messages, field, Refusal::OutOfRange);
             return true;
         }
     }
     return false;
+}
+
+void writeFigures(std::span<const Figure> results) {
+    for (const auto& [field, value] : results) {
+        writeFigure(field, value);
+    }
 }
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption,

@@ -54,13 +54,16 @@ class TestPrinting : public QObject {
     Q_OBJECT
 private slots:
     void computationTakesEveryField();
+    void detailFormsPrintAsCarried_data();
+    void detailFormsPrintAsCarried();
     void statementTakesEveryCell();
     void printingFails_data();
     void printingFails();
 };
 
-// Forms never opened are created unseen and print "0". Then every field holds a figure of
-// its own, and the figures must come out in the order of the page's lines.
+// Detail forms never carried into the worksheet print their design values, "0". Then every
+// field holds a figure of its own, and the figures must come out in the order of the page's
+// lines.
 void TestPrinting::computationTakesEveryField() {
     testing::Hub hub;
     MainWorksheet& w = hub.w;
@@ -87,20 +90,83 @@ void TestPrinting::computationTakesEveryField() {
     };
     QStringList expected;
     for (const auto& [form, fields] : lines) {
-        for (const QString& field : fields) {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
             expected << QString::number(1001 + expected.size());
-            form->findChild<QLineEdit*>(field)->setText(expected.last());
         }
     }
     // The pension scheme's line adds the employee's contribution to the government's.
     ded->findChild<QLineEdit*>("txt80ccdec")->setText("0.5");
     expected[expected.indexOf("1029")] = "1029.5";
+    // The detail forms print as their Back carried them into the worksheet: filled first.
+    for (QWidget* pass : {hp, ded, static_cast<QWidget*>(&w)}) {
+        int next = 0;
+        for (const auto& [form, fields] : lines) {
+            for (const QString& field : fields) {
+                if (form == pass) {
+                    form->findChild<QLineEdit*>(field)->setText(QString::number(1001 + next));
+                }
+                ++next;
+            }
+        }
+        if (pass == hp) {
+            hub.program.houseProperty().get().back();
+        } else if (pass == ded) {
+            hub.program.deductions().get().back();
+        }
+    }
     w.txtname->setText("R. K. SHARMA");
     hub.program.printComputation();
     const RecordedPage page = hub.fakes.printers.printer.pages.last();
     QCOMPARE(amounts(page), expected);
     QVERIFY(std::any_of(page.marks.begin(), page.marks.end(),
                         [](const PageMark& m) { return m.text == "R. K. SHARMA"; }));
+}
+
+// The page agrees with the worksheet beside it: a detail form edited and calculated again
+// without Back, or closed after that, prints as its last Back carried it (its design values
+// if it never did).
+void TestPrinting::detailFormsPrintAsCarried_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("carried");
+    QTest::addColumn<bool>("close");
+    QTest::newRow("house-property-recalculated-without-back") << "Form4" << true << false;
+    QTest::newRow("house-property-closed-after-edit") << "Form4" << true << true;
+    QTest::newRow("house-property-never-carried") << "Form4" << false << false;
+    QTest::newRow("deductions-recalculated-without-back") << "frmreb88" << true << false;
+    QTest::newRow("deductions-closed-after-edit") << "frmreb88" << true << true;
+}
+
+void TestPrinting::detailFormsPrintAsCarried() {
+    QFETCH(QString, form);
+    QFETCH(bool, carried);
+    QFETCH(bool, close);
+    testing::Hub hub;
+    const bool house = form == "Form4";
+    QAbstractButton* calc = house ? hub.w.cmdcalhp : hub.w.cmdcalded80;
+    const QString first = house ? "txtarv=120000;txtintt=5000" : "txtgpf=60000;txt80ccdec=7";
+    const QString second = house ? "txtarv=699993;txtintt=9" : "txtgpf=99999;txt80ccdec=8";
+    auto print = [&hub] {
+        hub.w.cmdcalc->click();
+        hub.program.printComputation();
+        return amounts(hub.fakes.printers.printer.pages.last());
+    };
+    QTest::mouseClick(calc, Qt::LeftButton);
+    toolkit::Form* f = house ? static_cast<toolkit::Form*>(&hub.program.houseProperty().get())
+                             : &hub.program.deductions().get();
+    if (carried) {
+        testing::fill(f, first);
+        f->defaultButton()->click();
+        f->findChild<QPushButton*>("cmdbk")->click();
+    }
+    const QStringList expected = print();
+    QTest::mouseClick(calc, Qt::LeftButton);
+    testing::fill(f, second);
+    f->defaultButton()->click();
+    if (close) {
+        QVERIFY(f->close());
+    }
+    QCOMPARE(print(), expected);
+    QCOMPARE(expected.contains(house ? "79000" : "60000"), carried);
 }
 
 // Every cell of Form1, each holding a figure of its own, comes out in the order of the
@@ -188,6 +254,7 @@ void TestPrinting::printingFails() {
     if (cause == "nps") {
         hub.program.deductions().get().txt80ccdgc->setText("1e308");
         hub.program.deductions().get().txt80ccdec->setText("1e308");
+        hub.program.deductions().get().back();
     }
     const QWidget& form = ready(hub, page);
     const QStringList before = texts(form);
