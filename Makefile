@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench package
+.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench bench-batch package
 
 FUZZ_SECONDS ?= 300
 
@@ -60,3 +60,7 @@ check-valgrind: build
 # Figures for this machine (headless): start-up, memory and the operations users wait for.
 bench: build
 	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$(mktemp -d) $(BUILD)/bench/fiscora_bench
+
+# A thousand generated year files through the batch: files a second and the share on PDF.
+bench-batch: build
+	XDG_RUNTIME_DIR=$$(mktemp -d) $(BUILD)/bench/fiscora_batch_bench 1000

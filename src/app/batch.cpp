@@ -3,6 +3,7 @@
 #include "app/program.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -66,7 +67,7 @@ struct Outcome {
     QString error;
 };
 
-Outcome workOut(const QString& file, const QDir& out) {
+Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
     BatchServices desktop;
     Program program(desktop.services());
     const auto failed = [&](const QString& fallback) {
@@ -96,10 +97,15 @@ Outcome workOut(const QString& file, const QDir& out) {
         return failed(QStringLiteral("The worksheet did not calculate."));
     }
     const QString stem = QFileInfo(file).completeBaseName();
+    QElapsedTimer pdfTime;
+    pdfTime.start();
     QString error =
         program.exportPage(Program::Page::Computation, out.filePath(stem + "-computation.pdf"));
     if (error.isEmpty() && hasSalary) {
         error = program.exportPage(Program::Page::Statement, out.filePath(stem + "-statement.pdf"));
+    }
+    if (pdfSeconds) {
+        *pdfSeconds += static_cast<double>(pdfTime.nsecsElapsed()) / 1e9;
     }
     Outcome outcome{w.snapshot(), error};
     program.exit();
@@ -108,7 +114,8 @@ Outcome workOut(const QString& file, const QDir& out) {
 
 } // namespace
 
-int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress) {
+int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress,
+             double* pdfSeconds) {
     const QDir out(outDir);
     if (!QDir().mkpath(outDir)) {
         progress << "fiscora: the folder \"" << outDir << "\" cannot be made.\n";
@@ -118,7 +125,7 @@ int runBatch(const QString& outDir, const QStringList& files, QTextStream& progr
                                      "tax deducted,balance,error\n");
     int failures = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const Outcome o = workOut(files[i], out);
+        const Outcome o = workOut(files[i], out, pdfSeconds);
         const MainWorksheet::Snapshot& f = o.figures;
         QStringList row{
             files[i],   f.name,        f.grossSalary, f.netTaxableIncome,

@@ -11,4 +11,6 @@ class QTextStream;
 // OUTDIR/<name>-statement.pdf when the file holds a salary form, and OUTDIR/summary.csv.
 // Progress and refusals go to `progress`. The exit status: 0 when every file gave its
 // pages, 1 when any did not, 2 when the summary itself could not be written.
-int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress);
+// `pdfSeconds`, when given, adds up the time spent drawing and writing the PDF files.
+int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress,
+             double* pdfSeconds = nullptr);

@@ -181,7 +181,7 @@ void MainWorksheet::calculate() {
                              toolkit::Reading::Lenient)) {
         return;
     }
-    const fiscora::TaxFigures t = fiscora::computeTax(in);
+    const fiscora::TaxFigures t = fiscora::computeTax(fiscora::law2012(), in);
 
     const toolkit::Figure results[] = {
         {txtexall, t.exemptAllowances},

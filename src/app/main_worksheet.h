@@ -1,7 +1,7 @@
 #pragma once
 // The main worksheet: the heads of income down the left, the tax figures down the right.
-#include "app/tax.h"
-#include "salary/pay_table.h"
+#include "rules/pay_table.h"
+#include "rules/tax.h"
 #include "toolkit/form.h"
 #include "toolkit/link_label.h"
 #include "toolkit/services.h"

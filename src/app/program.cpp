@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/report_data.h"
+#include "rules/law.h"
 
 #include <QFileInfo>
 
@@ -142,17 +143,23 @@ void Program::returnFromSalary(const fiscora::SalaryTotals& totals) {
     main_.show().takeSalary(totals);
 }
 
+namespace {
+QString yearName() {
+    return QString::fromStdString(fiscora::law2012().name);
+}
+} // namespace
+
 Program::PageToPrint Program::page(Page which) {
     if (which == Page::Computation) {
         const reports::ComputationData data =
             computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
         return {
-            reports::unprintable(data), QStringLiteral("Income tax 2012-13.pdf"),
+            reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
             [data](toolkit::Printer& printer) { return reports::printComputation(printer, data); }};
     }
     const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
     return {
-        reports::unprintable(data), QStringLiteral("Salary 2012-13.pdf"),
+        reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
         [data](toolkit::Printer& printer) { return reports::printSalaryStatement(printer, data); }};
 }
 

@@ -1,5 +1,6 @@
 #include "app/splash.h"
 
+#include "rules/law.h"
 #include "toolkit/icon.h"
 #include "toolkit/look.h"
 
@@ -37,7 +38,7 @@ SplashForm::SplashForm(std::chrono::milliseconds delay)
     Picture1->setPixmap(toolkit::programPixmap(Picture1->width()));
 
     // On load: the year without blanks and the product name replace the design texts.
-    lblVersion->setText("2012-13");
+    lblVersion->setText(QString::fromStdString(fiscora::law2012().name));
     lblProductName->setText("Fiscora");
 
     Timer1.setObjectName("Timer1");

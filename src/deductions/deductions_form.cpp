@@ -1,7 +1,7 @@
 #include "deductions/deductions_form.h"
 
 #include "common/amount.h"
-#include "deductions/section80.h"
+#include "rules/section80.h"
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
@@ -23,8 +23,13 @@ constexpr int captionHeight = 240;
 } // namespace
 
 QString DeductionsForm::mediclaimLimitMessage() {
-    return QStringLiteral("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- "
-                          "for self and dependents and Rs. 15,000/- for parents");
+    const fiscora::DeductionLaw& law = fiscora::law2012().deductions;
+    const auto figure = [](double rupees) {
+        return QString::fromStdString(fiscora::lawFigure(rupees));
+    };
+    return QStringLiteral("Deduction for Mediclaim Restricted to Rs.%1/- only (Rs. %2/- "
+                          "for self and dependents and Rs. %3/- for parents")
+        .arg(figure(law.limit80D), figure(law.limit80DSelf), figure(law.limit80DParents));
 }
 
 DeductionsForm::DeductionsForm(toolkit::Messages& messages)
@@ -137,11 +142,11 @@ TextBox* DeductionsForm::field(const char* name, Kind kind, int left, int top,
 }
 
 void DeductionsForm::checkMediclaim() {
-    if (!fiscora::above80DLimit(txt80d->text().toStdString())) {
+    if (!fiscora::above80DLimit(fiscora::law2012(), txt80d->text().toStdString())) {
         return;
     }
     messages_.inform(mediclaimLimitMessage());
-    toolkit::writeFigure(txt80d, fiscora::limit80D);
+    toolkit::writeFigure(txt80d, fiscora::law2012().deductions.limit80D);
     txt80g->setFocus();
 }
 
@@ -170,7 +175,7 @@ void DeductionsForm::calculate() {
                              toolkit::Reading::Lenient)) {
         return;
     }
-    const fiscora::Section80Figures f = fiscora::computeSection80(in);
+    const fiscora::Section80Figures f = fiscora::computeSection80(fiscora::law2012(), in);
 
     const toolkit::Figure results[] = {
         {txt80c, f.total80C},

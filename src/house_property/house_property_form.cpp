@@ -1,7 +1,7 @@
 #include "house_property/house_property_form.h"
 
 #include "common/amount.h"
-#include "house_property/house_income.h"
+#include "rules/house_income.h"
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
@@ -179,7 +179,7 @@ void HousePropertyForm::calculate() {
         optso->isChecked() ? fiscora::Occupancy::SelfOccupied : fiscora::Occupancy::LetOut;
     in.loan = optb499->isChecked() ? fiscora::LoanTaken::Before1April1999
                                    : fiscora::LoanTaken::From1April1999;
-    const fiscora::HouseFigures f = fiscora::computeHouseIncome(in);
+    const fiscora::HouseFigures f = fiscora::computeHouseIncome(fiscora::law2012(), in);
 
     const toolkit::Figure results[] = {
         {txtghi, f.grossIncome},

@@ -1,7 +1,7 @@
 #include "hra/hra_form.h"
 
 #include "common/amount.h"
-#include "hra/hra_exemption.h"
+#include "rules/hra_exemption.h"
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
@@ -99,7 +99,7 @@ void HraForm::calculate() {
                              toolkit::Reading::Strict)) {
         return;
     }
-    const fiscora::HraFigures f = fiscora::computeHraExemption(in);
+    const fiscora::HraFigures f = fiscora::computeHraExemption(fiscora::law2012(), in);
     const toolkit::Figure results[] = {{txtns, f.totalSalary}, {txthrx, f.exemption}};
     if (toolkit::refuseOutOfRange(messages_, results)) {
         return;

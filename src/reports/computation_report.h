@@ -1,7 +1,7 @@
 #pragma once
 // The printed computation of income tax of the year: one portrait page with the heads of
 // income, the deductions under section 24 and section 80, and the tax down to the balance.
-#include "toolkit/printer.h"
+#include "reports/page.h"
 
 #include <QString>
 #include <optional>
@@ -67,6 +67,9 @@ struct ComputationData {
 // The 80CCD line: the government's and the employee's contributions to the New Pension
 // Scheme added, each read as its leading number. Nothing when the sum is too large to print.
 std::optional<QString> npsAmount(const ComputationData& data);
+
+// The page: every text, where it stands and in which font, and its rules.
+Page<ComputationData> computationPage();
 
 // Why the page cannot be printed as it stands, or an empty text when it can.
 QString unprintable(const ComputationData& data);

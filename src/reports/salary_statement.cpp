@@ -3,38 +3,9 @@
 #include "common/amount.h"
 #include "reports/page.h"
 
+#include <QStringList>
+
 namespace reports {
-
-namespace {
-
-// Columns end at whole inches: month, basic pay, grade pay, dearness allowance, HRA, MGC,
-// transport allowance, total.
-constexpr double monthColumn = 1;
-constexpr double basicColumn = 2;
-constexpr double gradeColumn = 3;
-constexpr double dearnessColumn = 4;
-constexpr double hraColumn = 5;
-constexpr double mgcColumn = 6;
-constexpr double transportColumn = 7;
-constexpr double totalColumn = 8;
-// The title and the name are centred on the line 5 inches from the left.
-constexpr double axis = 5;
-// The rules run from the month column to a little past the totals.
-constexpr double ruleEnd = 8.1;
-
-const QString title = QStringLiteral("DETAILS OF SALARY RECEIVED FOR THE YEAR 2012 - 2013");
-
-void printPay(toolkit::Printer& p, double y, const PayColumns& pay) {
-    printRight(p, basicColumn, y, pay.basicPay);
-    printRight(p, gradeColumn, y, pay.gradePay);
-    printRight(p, dearnessColumn, y, pay.dearness);
-    printRight(p, hraColumn, y, pay.hra);
-    printRight(p, mgcColumn, y, pay.mgc);
-    printRight(p, transportColumn, y, pay.transport);
-    printRight(p, totalColumn, y, pay.total);
-}
-
-} // namespace
 
 std::optional<ArrearsRow> arrearsRow(const SalaryStatementData& d) {
     auto pair = [](const std::array<QString, 2>& texts) {
@@ -61,76 +32,101 @@ QString unprintable(const SalaryStatementData& data) {
                               "up for the line \"DA Arr.\". Please correct them, Calculate "
                               "and print again.");
     }
-    return {};
+    return tooWide(statementPage(), data);
 }
 
-bool printSalaryStatement(toolkit::Printer& p, const SalaryStatementData& d) {
-    p.setFontName(typeface);
-    p.setBold(true);
-    p.setUnderline(true);
-    p.setItalic(false);
-    p.setFontSize(10);
-    p.setOrientation(toolkit::Orientation::Landscape);
-
-    printCentred(p, axis, 1.0, title);
-    printCentred(p, axis, 1.2, d.name);
-    const std::pair<double, const char*> headings[] = {
-        {monthColumn, "Month"},         {basicColumn, "Basic"}, {gradeColumn, "GP"},
-        {dearnessColumn, "Dearness"},   {hraColumn, "HRA"},     {mgcColumn, "MGC"},
-        {transportColumn, "Tpt. All."}, {totalColumn, "Total"},
+Page<SalaryStatementData> statementPage() {
+    using S = SalaryStatementData;
+    // Columns end at whole inches: month, basic pay, grade pay, dearness allowance, HRA, MGC,
+    // transport allowance, total; each amount's space runs from the column before.
+    constexpr double month = 1;
+    constexpr double edges[] = {2, 3, 4, 5, 6, 7, 8};
+    constexpr QString PayColumns::*pay[] = {
+        &PayColumns::basicPay, &PayColumns::gradePay,  &PayColumns::dearness, &PayColumns::hra,
+        &PayColumns::mgc,      &PayColumns::transport, &PayColumns::total};
+    const char* const names[] = {"Basic Pay", "Grade Pay", "Dearness Allowance",
+                                 "HRA",       "MGC",       "Transport Allowance",
+                                 "Total"};
+    const QStringList months = {"Mar 12", "Apr 12", "May 12", "Jun 12", "Jul 12", "Aug 12",
+                                "Sep 12", "Oct 12", "Nov 12", "Dec 12", "Jan 13", "Feb 13"};
+    // The title and the name are centred on the line 5 inches from the left; the rules run
+    // from the month column to a little past the totals.
+    constexpr double axis = 5, ruleEnd = 8.1;
+    constexpr Align R = Align::Right;
+    const Font heading{10, true, false, true}, bold{10, true}, plain{10}, small{8};
+    auto column = [&edges](std::size_t c) { return Column{edges[c] - 1, edges[c]}; };
+    // A row of pay: its caption, then one amount in each pay column.
+    auto payRow = [&](double y, const Font& font, Text<S> caption, const QString& name,
+                      std::function<const PayColumns&(const S&)> of) {
+        Row<S> row{y, font, {{R, month, std::move(caption)}}};
+        for (std::size_t c = 0; c < std::size(pay); ++c) {
+            row.cells.push_back({column(c),
+                                 [of, field = pay[c]](const S& d) { return of(d).*field; },
+                                 QStringLiteral("%1, %2").arg(names[c], name)});
+        }
+        return row;
     };
-    for (const auto& [column, text] : headings) {
-        printRight(p, column, 1.6, QString::fromLatin1(text));
+    Page<S> page{
+        toolkit::Orientation::Landscape,
+        {
+            {1.0,
+             heading,
+             {{Align::Centre, axis, "DETAILS OF SALARY RECEIVED FOR THE YEAR 2012 - 2013"}}},
+            {1.2, heading, {{Align::Centre, axis, &S::name}}},
+            {1.6,
+             heading,
+             {{R, 1, "Month"},
+              {R, 2, "Basic"},
+              {R, 3, "GP"},
+              {R, 4, "Dearness"},
+              {R, 5, "HRA"},
+              {R, 6, "MGC"},
+              {R, 7, "Tpt. All."},
+              {R, 8, "Total"}}},
+            {1.8, heading, {{R, 2, "Pay"}, {R, 4, "Allowance"}}},
+        },
+        {{month, ruleEnd, 4.4}, {month, ruleEnd, 4.8}, {7, ruleEnd, 6.4}, {7, ruleEnd, 6.6}},
+    };
+    for (std::size_t i = 0; i < 12; ++i) {
+        page.rows.push_back(payRow(
+            2.0 + 0.2 * static_cast<double>(i), plain,
+            [i](const S& d) { return d.months[i].month; }, months[int(i)],
+            [i](const S& d) -> const PayColumns& { return d.months[i].pay; }));
     }
-    printRight(p, basicColumn, 1.8, QStringLiteral("Pay"));
-    printRight(p, dearnessColumn, 1.8, QStringLiteral("Allowance"));
-
-    p.setBold(false);
-    p.setUnderline(false);
-    for (std::size_t i = 0; i < d.months.size(); ++i) {
-        const double y = 2.0 + 0.2 * static_cast<double>(i);
-        printRight(p, monthColumn, y, d.months[i].month);
-        printPay(p, y, d.months[i].pay);
-    }
-
-    p.drawLine(monthColumn, 4.4, ruleEnd, 4.4);
-    const ArrearsRow arrears = arrearsRow(d).value_or(ArrearsRow{});
-    printRight(p, monthColumn, 4.4, QStringLiteral("DA Arr."));
-    printRight(p, dearnessColumn, 4.4, arrears.dearness);
-    printRight(p, mgcColumn, 4.4, arrears.mgc);
-    printRight(p, transportColumn, 4.4, arrears.transport);
-    printRight(p, totalColumn, 4.4, arrears.total);
-
-    p.setBold(true);
-    printRight(p, monthColumn, 4.6, QStringLiteral("Totals"));
-    printPay(p, 4.6, d.totals);
-    p.drawLine(monthColumn, 4.8, ruleEnd, 4.8);
-
-    p.setBold(false);
-    const std::pair<const char*, const QString*> annual[] = {
-        {"Other Allowances :-", &d.otherAllowances},
-        {"Over Time Allowance :-", &d.overtime},
-        {"Honorarium :-", &d.honorarium},
-        {"Tuition Fee :-", &d.tuitionFee},
-        {"Bonus :-", &d.bonus},
-        {"Arrears :-", &d.arrears},
+    // The DA Arr. line: the arrears of January and February 2012, each pair added.
+    auto arrears = [](QString ArrearsRow::*field) {
+        return Text<S>([field](const S& d) { return arrearsRow(d).value_or(ArrearsRow{}).*field; });
+    };
+    page.rows.push_back(
+        {4.4,
+         plain,
+         {{R, month, "DA Arr."},
+          {column(2), arrears(&ArrearsRow::dearness), "Dearness Allowance, DA Arr."},
+          {column(4), arrears(&ArrearsRow::mgc), "MGC, DA Arr."},
+          {column(5), arrears(&ArrearsRow::transport), "Transport Allowance, DA Arr."},
+          {column(6), arrears(&ArrearsRow::total), "Total, DA Arr."}}});
+    page.rows.push_back(payRow(4.6, bold, "Totals", "Totals",
+                               [](const S& d) -> const PayColumns& { return d.totals; }));
+    const std::pair<const char*, QString S::*> annual[] = {
+        {"Other Allowances :-", &S::otherAllowances},
+        {"Over Time Allowance :-", &S::overtime},
+        {"Honorarium :-", &S::honorarium},
+        {"Tuition Fee :-", &S::tuitionFee},
+        {"Bonus :-", &S::bonus},
+        {"Arrears :-", &S::arrears},
+        {"GRAND TOTAL :-", &S::grandTotal},
     };
     for (std::size_t i = 0; i < std::size(annual); ++i) {
-        const double y = 5.2 + 0.2 * static_cast<double>(i);
-        printRight(p, transportColumn, y, QString::fromLatin1(annual[i].first));
-        printRight(p, totalColumn, y, *annual[i].second);
+        page.rows.push_back({5.2 + 0.2 * static_cast<double>(i),
+                             i == 6 ? bold : plain,
+                             {{R, 7, annual[i].first}, {column(6), annual[i].second}}});
     }
+    page.rows.push_back({7.0, small, {{Align::Left, 1, "Generated by Fiscora1213"}}});
+    return named(std::move(page));
+}
 
-    p.drawLine(transportColumn, 6.4, ruleEnd, 6.4);
-    p.setBold(true);
-    printRight(p, transportColumn, 6.4, QStringLiteral("GRAND TOTAL :-"));
-    printRight(p, totalColumn, 6.4, d.grandTotal);
-    p.drawLine(transportColumn, 6.6, ruleEnd, 6.6);
-
-    p.setBold(false);
-    p.setFontSize(8);
-    p.print(1, 7.0, QStringLiteral("Generated by Fiscora1213"));
-    return p.endDocument();
+bool printSalaryStatement(toolkit::Printer& printer, const SalaryStatementData& data) {
+    return printPage(printer, statementPage(), data);
 }
 
 } // namespace reports

@@ -2,7 +2,7 @@
 // The printed statement of salary received in the year: one landscape page with the pay of
 // each month from March 2012 to February 2013, the arrears of dearness allowance, the
 // column totals, the annual extras and the grand total.
-#include "toolkit/printer.h"
+#include "reports/page.h"
 
 #include <QString>
 #include <array>
@@ -57,6 +57,9 @@ struct ArrearsRow {
 
 // Nothing when a sum is too large to print.
 std::optional<ArrearsRow> arrearsRow(const SalaryStatementData& data);
+
+// The page: every text, where it stands and in which font, and its rules.
+Page<SalaryStatementData> statementPage();
 
 // Why the page cannot be printed as it stands, or an empty text when it can.
 QString unprintable(const SalaryStatementData& data);

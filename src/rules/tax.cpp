@@ -39,4 +39,19 @@ double cessOn(const YearLaw& year, double taxAndSurcharge) {
     return roundHalfEven(taxAndSurcharge * year.cessRate);
 }
 
+// Each figure is taken as the worksheet shows it before the next is worked out from it.
+TaxFigures computeTax(const YearLaw& year, const TaxInputs& in) {
+    TaxFigures t;
+    t.exemptAllowances = shown(in.transportExempt + in.hraExempt);
+    t.salaryIncome = shown(in.grossSalary - t.exemptAllowances);
+    t.grossTotalIncome = shown(t.salaryIncome + in.houseProperty + in.otherSources);
+    t.netTaxableIncome = shown(roundedIncome(year, t.grossTotalIncome - in.deductions80));
+    t.grossTax = shown(slabTax(year, Category::General, t.netTaxableIncome));
+    t.netTax = shown(std::max(t.grossTax - in.relief89, 0.0));
+    t.cess = shown(cessOn(year, t.netTax));
+    t.totalTax = shown(t.netTax + t.cess);
+    t.balanceTax = shown(t.totalTax - in.taxDeducted);
+    return t;
+}
+
 } // namespace fiscora

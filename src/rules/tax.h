@@ -1,6 +1,6 @@
 #pragma once
 // Income tax of an individual on the law of a year: the steps from total income to the tax
-// payable, each rounded as the worksheet rounds it.
+// payable, each rounded as the worksheet rounds it, and the worksheet of 2012-13.
 #include "rules/law.h"
 
 namespace fiscora {
@@ -20,5 +20,32 @@ double surchargeOn(const YearLaw& year, Category category, double income, double
 // Education cess (and from 2007-08 secondary and higher education cess) on tax and
 // surcharge, rounded to the rupee.
 double cessOn(const YearLaw& year, double taxAndSurcharge);
+
+struct TaxInputs {
+    double grossSalary = 0;
+    double transportExempt = 0; // s.10(14): transport allowance exempt
+    double hraExempt = 0;       // s.10(13A): house rent allowance exempt
+    double houseProperty = 0;   // may be a loss
+    double otherSources = 0;
+    double deductions80 = 0; // chapter VI-A total
+    double relief89 = 0;     // s.89: relief for arrears of salary
+    double taxDeducted = 0;  // TDS
+};
+
+// Every figure as the worksheet shows it, in the order it is worked out.
+struct TaxFigures {
+    double exemptAllowances = 0;
+    double salaryIncome = 0;
+    double grossTotalIncome = 0;
+    double netTaxableIncome = 0; // rounded to ten rupees (s.288A)
+    double grossTax = 0;
+    double netTax = 0;
+    double cess = 0;
+    double totalTax = 0;
+    double balanceTax = 0;
+};
+
+// The worksheet: one scale for every individual, the general scale of the year.
+TaxFigures computeTax(const YearLaw& year, const TaxInputs& in);
 
 } // namespace fiscora

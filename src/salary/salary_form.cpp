@@ -36,6 +36,15 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// A selection lists the texts of the year's table.
+template <typename Value> QStringList texts(const fiscora::Choices<Value>& choices) {
+    QStringList list;
+    for (const std::string& text : fiscora::choiceTexts(choices)) {
+        list.append(QString::fromStdString(text));
+    }
+    return list;
+}
+
 } // namespace
 
 SalaryForm::SalaryForm(toolkit::Messages& messages)
@@ -48,14 +57,15 @@ SalaryForm::SalaryForm(toolkit::Messages& messages)
     txtnam->setAccessibleName("Name");
 
     label(-1, "New Pen. Sch. :-", 6240, 120)->setObjectName("Label4");
-    cbonps = combo("cbonps", {"Y", "N"}, "N", 7920, 120, 495);
+    const fiscora::PayLaw& pay = fiscora::law2012().pay;
+    cbonps = combo("cbonps", texts(pay.pensionSchemes), "N", 7920, 120, 495);
     cbonps->setAccessibleName("New Pen. Sch.");
 
     label(20, "HRA", 4560, 360);
     label(21, "TPA", 5640, 360);
-    cboclass1 = combo("cboclass1", {"X", "Y", "Z", "NA"}, "X", 4320, 600, 735);
+    cboclass1 = combo("cboclass1", texts(pay.hraClasses), "X", 4320, 600, 735);
     cboclass1->setAccessibleName("HRA class of city");
-    cboclass3 = combo("cboclass3", {"A/A-1", "Oth.", "NA"}, "A/A-1", 5280, 600, 855);
+    cboclass3 = combo("cboclass3", texts(pay.transportClasses), "A/A-1", 5280, 600, 855);
     cboclass3->setAccessibleName("TPA class of city");
 
     struct ColumnDesign {
@@ -305,16 +315,18 @@ void SalaryForm::calculate() {
         }
     }
     in.increment = chkinc->isChecked();
-    in.hraClass = cboclass1->currentText().toStdString();
-    in.transportClass = cboclass3->currentText().toStdString();
-    in.pensionScheme = cbonps->currentText().toStdString();
+    const fiscora::PayLaw& pay = fiscora::law2012().pay;
+    in.hraClass = fiscora::choose(pay.hraClasses, cboclass1->currentText().toStdString());
+    in.transportClass =
+        fiscora::choose(pay.transportClasses, cboclass3->currentText().toStdString());
+    in.pensionScheme = fiscora::choose(pay.pensionSchemes, cbonps->currentText().toStdString());
     for (std::size_t r = 0; r < payRows; ++r) {
         in.hraShown[r] = txthra[r] ? toolkit::readFigure(txthra[r]) : 0.0;
         in.transportShown[r] = toolkit::readFigure(txttpa2[r]);
         in.mgcShown[r] = toolkit::readFigure(txtmgc[r]);
     }
 
-    const fiscora::PayTable t = fiscora::computePayTable(in);
+    const fiscora::PayTable t = fiscora::computePayTable(fiscora::law2012(), in);
 
     // Every figure to be written, in the order it is written.
     std::vector<toolkit::Figure> writes;
@@ -387,7 +399,7 @@ void SalaryForm::back() {
         }
         transport[r] = *value;
     }
-    totals.transportExempt = fiscora::exemptTransport(transport);
+    totals.transportExempt = fiscora::exemptTransport(fiscora::law2012(), transport);
     if (!fiscora::allFinite(totals.transportExempt)) {
         toolkit::refuse(messages_, txttpat, toolkit::Refusal::CannotCarry);
         return;

@@ -3,7 +3,7 @@
 // (a figure typed into one month runs down to the months below it), the allowances and
 // the pension contribution worked out by Calculate, and Back carrying the year's totals
 // to the main worksheet.
-#include "salary/pay_table.h"
+#include "rules/pay_table.h"
 #include "toolkit/form.h"
 #include "toolkit/services.h"
 #include "toolkit/textbox.h"

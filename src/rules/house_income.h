@@ -1,15 +1,11 @@
 #pragma once
 // Income from house property for 2012-13 (sections 22 to 24): one house, let out or
-// occupied by the owner.
-namespace fiscora {
+// occupied by the owner: s.24(a) allows a share of the annual value for repairs whatever was
+// spent, s.24(b) the interest on a housing loan, capped for a self-occupied house by the date
+// of the loan.
+#include "rules/law.h"
 
-// s.24(a): a standard deduction of 30% of the annual value for repairs, whatever was spent.
-inline constexpr double repairsRate = 0.3;
-// s.24(b) second proviso: interest on a loan for a self-occupied house taken before
-// 1 April 1999.
-inline constexpr double interestCapLoanBefore1999 = 30000;
-// s.24(b) third proviso: a loan taken on or after 1 April 1999 to buy or build the house.
-inline constexpr double interestCapLoanFrom1999 = 150000;
+namespace fiscora {
 
 enum class Occupancy { LetOut, SelfOccupied };
 enum class LoanTaken { Before1April1999, From1April1999 };
@@ -32,8 +28,8 @@ struct HouseFigures {
 };
 
 // The interest allowed: capped by the date of the loan for a self-occupied house only.
-double allowedInterest(const HouseInputs& in);
+double allowedInterest(const YearLaw& year, const HouseInputs& in);
 
-HouseFigures computeHouseIncome(const HouseInputs& in);
+HouseFigures computeHouseIncome(const YearLaw& year, const HouseInputs& in);
 
 } // namespace fiscora

@@ -1,11 +1,12 @@
-#include "deductions/section80.h"
+#include "rules/section80.h"
 
 #include "common/amount.h"
 
 namespace fiscora {
 
 // Each total is taken as the form shows it before the next one is worked out from it.
-Section80Figures computeSection80(const Section80Inputs& in) {
+Section80Figures computeSection80(const YearLaw& year, const Section80Inputs& in) {
+    const DeductionLaw& law = year.deductions;
     Section80Figures f;
     f.total80C = in.cgegis + in.houseBuildingAdvance + in.lifeInsurance + in.ppf + in.nsc +
                  in.nscInterest + in.tuitionChild1 + in.tuitionChild2 + in.infrastructureBonds +
@@ -13,16 +14,17 @@ Section80Figures computeSection80(const Section80Inputs& in) {
     f.combinedBeforeLimit = shown(f.total80C) + in.jeevanSuraksha + in.npsEmployee;
     const double beforeLimit = shown(f.combinedBeforeLimit);
     // The government's contribution stands outside the 80CCE limit.
-    f.combined =
-        beforeLimit > limit80CCE ? limit80CCE + in.npsGovernment : beforeLimit + in.npsGovernment;
-    f.allowed80CCF = in.infrastructure80CCF > limit80CCF ? limit80CCF : in.infrastructure80CCF;
+    f.combined = beforeLimit > law.limit80CCE ? law.limit80CCE + in.npsGovernment
+                                              : beforeLimit + in.npsGovernment;
+    f.allowed80CCF =
+        in.infrastructure80CCF > law.limit80CCF ? law.limit80CCF : in.infrastructure80CCF;
     f.grandTotal =
         shown(f.combined) + in.mediclaim + in.donations + f.allowed80CCF + in.otherDeductions;
     return f;
 }
 
-bool above80DLimit(std::string_view text) {
-    return readStrict(text).value_or(readLenient(text)) > limit80D;
+bool above80DLimit(const YearLaw& year, std::string_view text) {
+    return readStrict(text).value_or(readLenient(text)) > year.deductions.limit80D;
 }
 
 } // namespace fiscora

@@ -3,10 +3,9 @@
 // this program works it: the lesser of the allowance drawn and the rent paid in excess of a
 // tenth of salary, never below nil. Salary here is basic pay, grade pay and dearness
 // allowance; the ceiling of a percentage of salary by city is not applied.
-namespace fiscora {
+#include "rules/law.h"
 
-// Rule 2A: only the rent paid above 10% of salary counts.
-inline constexpr double rentBaseRate = 0.1;
+namespace fiscora {
 
 struct HraInputs {
     double basicPay = 0;
@@ -22,6 +21,6 @@ struct HraFigures {
     double exemption = 0;
 };
 
-HraFigures computeHraExemption(const HraInputs& in);
+HraFigures computeHraExemption(const YearLaw& year, const HraInputs& in);
 
 } // namespace fiscora

@@ -1,13 +1,13 @@
-#include "hra/hra_exemption.h"
+#include "rules/hra_exemption.h"
 
 #include "common/amount.h"
 
 namespace fiscora {
 
-HraFigures computeHraExemption(const HraInputs& in) {
+HraFigures computeHraExemption(const YearLaw& year, const HraInputs& in) {
     HraFigures f;
     f.totalSalary = in.basicPay + in.dearness + in.gradePay;
-    f.tenthOfSalary = roundHalfEven(f.totalSalary * rentBaseRate);
+    f.tenthOfSalary = roundHalfEven(f.totalSalary * year.exemptions.hraRentAbove);
     const double excessRent = in.rentPaid - f.tenthOfSalary;
     // The lesser amount is written, then read back and raised to nil if below it.
     const double lesser = shown(excessRent < in.hraDrawn ? excessRent : in.hraDrawn);

@@ -2,10 +2,12 @@
 // The salary of 2012-13 month by month, as a central-government pay bill works it out:
 // the July increment, dearness allowance and its arrears for January and February 2012,
 // house rent allowance by city class, transport allowance by pay band and city class, and
-// the Government's matching contribution to the New Pension Scheme.
+// the Government's matching contribution to the New Pension Scheme, on the pay figures of
+// the year (law.h).
+#include "rules/law.h"
+
 #include <array>
 #include <optional>
-#include <string>
 
 namespace fiscora {
 
@@ -28,10 +30,10 @@ struct PayInputs {
     PayColumn gradePay{};
     std::array<double, annualFigures> annual{};
     bool increment = true; // "Calculate Increment" ticked
-    // The selections, as exact texts: "X", "Y", "Z", "NA"; "A/A-1", "Oth.", "NA"; "Y", "N".
-    std::string hraClass;
-    std::string transportClass;
-    std::string pensionScheme;
+    // The selections, parsed from their texts with choose() (law.h).
+    HraClass hraClass = HraClass::Unrecognised;
+    TransportClass transportClass = TransportClass::Unrecognised;
+    PensionScheme pensionScheme = PensionScheme::Unrecognised;
     // What the HRA, TPA and MGC cells show now; a cell this run does not write keeps it.
     PayColumn hraShown{};
     PayColumn transportShown{};
@@ -61,9 +63,9 @@ struct PayTable {
 
 // The increment of the year: 3 % of basic pay plus grade pay of the month before it,
 // rounded, then raised to the next multiple of ten.
-double increment(double basicPay, double gradePay);
+double increment(const YearLaw& year, double basicPay, double gradePay);
 
-PayTable computePayTable(const PayInputs& in);
+PayTable computePayTable(const YearLaw& year, const PayInputs& in);
 
 // The year's figures that the main worksheet takes from the salary.
 struct SalaryTotals {
@@ -78,6 +80,15 @@ struct SalaryTotals {
 
 // s.10(14) with rule 2BB(2): transport allowance is exempt up to 800 rupees a month of
 // salary; the arrears rows do not count.
-double exemptTransport(const PayColumn& transport);
+double exemptTransport(const YearLaw& year, const PayColumn& transport);
+
+// The texts a selection lists, in the order of the year's table.
+template <typename Value> std::vector<std::string> choiceTexts(const Choices<Value>& choices) {
+    std::vector<std::string> texts;
+    for (const Choice<Value>& c : choices) {
+        texts.push_back(c.text);
+    }
+    return texts;
+}
 
 } // namespace fiscora

@@ -1,15 +1,12 @@
 #pragma once
 // Deductions from gross total income under chapter VI-A for 2012-13 (sections 80C to 80G).
+// s.80CCE: 80C, 80CCC and the employee's own 80CCD contribution share one limit; the
+// government's contribution stands outside it. s.80CCF and s.80D have limits of their own.
+#include "rules/law.h"
+
 #include <string_view>
 
 namespace fiscora {
-
-// s.80CCE: 80C, 80CCC and the employee's own 80CCD contribution share one limit.
-inline constexpr double limit80CCE = 100000;
-// s.80CCF: subscription to long-term infrastructure bonds, 2012-13.
-inline constexpr double limit80CCF = 20000;
-// s.80D: mediclaim, 15000 for self and family and 15000 for parents.
-inline constexpr double limit80D = 30000;
 
 struct Section80Inputs {
     // s.80C items
@@ -37,16 +34,16 @@ struct Section80Inputs {
 struct Section80Figures {
     double total80C = 0;            // the eleven 80C items, not limited by themselves
     double combinedBeforeLimit = 0; // 80C + 80CCC + employee's 80CCD
-    double combined = 0;            // limited to 100000, then the government's 80CCD on top
-    double allowed80CCF = 0;        // at most 20000
+    double combined = 0;            // limited by 80CCE, then the government's 80CCD on top
+    double allowed80CCF = 0;        // at most the 80CCF limit
     double grandTotal = 0;
 };
 
-Section80Figures computeSection80(const Section80Inputs& in);
+Section80Figures computeSection80(const YearLaw& year, const Section80Inputs& in);
 
 // Whether a mediclaim figure must be cut back to the 80D limit: the whole text when it is a
 // number; otherwise its leading figure, as Calculate reads it, so that no mediclaim above
 // the limit reaches the total. A text without a figure ("-", letters) is not above it.
-bool above80DLimit(std::string_view text);
+bool above80DLimit(const YearLaw& year, std::string_view text);
 
 } // namespace fiscora

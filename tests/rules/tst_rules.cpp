@@ -1,0 +1,354 @@
+// The rules of 2012-13 on the year's law: the worksheet's tax, the pay table, the exempt HRA,
+// income from house property and the limits of chapter VI-A.
+#include "rules/house_income.h"
+#include "rules/hra_exemption.h"
+#include "rules/pay_table.h"
+#include "rules/section80.h"
+#include "rules/tax.h"
+
+#include <QtTest>
+
+using namespace fiscora;
+using Figures = QList<double>;
+Q_DECLARE_METATYPE(TaxInputs)
+Q_DECLARE_METATYPE(HraInputs)
+Q_DECLARE_METATYPE(HouseInputs)
+Q_DECLARE_METATYPE(Section80Inputs)
+
+namespace {
+
+const YearLaw& law = law2012();
+constexpr double kept = -999; // what a cell showed before the run, to see it kept
+
+// A year with the same pay in every month, as typing it into "Jan 12" gives; the selections
+// parsed from their texts as the form parses them.
+PayInputs year(double bp, double gp, const std::string& hra = "X", const std::string& tpa = "A/A-1",
+               const std::string& nps = "Y", bool increment = true) {
+    PayInputs in;
+    in.basicPay.fill(bp);
+    in.gradePay.fill(gp);
+    in.increment = increment;
+    in.hraClass = choose(law.pay.hraClasses, hra);
+    in.transportClass = choose(law.pay.transportClasses, tpa);
+    in.pensionScheme = choose(law.pay.pensionSchemes, nps);
+    in.hraShown.fill(kept);
+    in.transportShown.fill(kept);
+    in.mgcShown.fill(kept);
+    return in;
+}
+
+// Only the gross salary, deductions, relief and TDS.
+TaxInputs income(double gs, double ded = 0, double rel = 0, double tds = 0) {
+    return {gs, 0, 0, 0, 0, ded, rel, tds};
+}
+HouseInputs let(double rent, double taxes, double interest = 0, double others = 0) {
+    return {Occupancy::LetOut, LoanTaken::Before1April1999, rent, taxes, interest, others};
+}
+HouseInputs own(LoanTaken loan, double interest) {
+    return {Occupancy::SelfOccupied, loan, 0, 0, interest, 0};
+}
+constexpr auto before = LoanTaken::Before1April1999;
+constexpr auto after = LoanTaken::From1April1999;
+
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+private slots:
+    void tax_data() {
+        QTest::addColumn<TaxInputs>("in");
+        // exempt, salary, GTI, NTI, gross tax, net tax, cess, total tax, balance
+        QTest::addColumn<Figures>("out");
+        // clang-format off
+        QTest::newRow("worked-example") << TaxInputs{700000, 9600, 60000, -150000, 5000, 100000, 0, 40000} << Figures{69600, 630400, 485400, 385400, 18540, 18540, 556, 19096, -20904};
+        QTest::newRow("boundary-500000-gives-30000") << income(500000) << Figures{0, 500000, 500000, 500000, 30000, 30000, 900, 30900, 30900};
+        QTest::newRow("boundary-1000000-gives-130000") << income(1000000) << Figures{0, 1e6, 1e6, 1e6, 130000, 130000, 3900, 133900, 133900};
+        QTest::newRow("1000010-gives-130003") << income(1000010) << Figures{0, 1000010, 1000010, 1000010, 130003, 130003, 3900, 133903, 133903};
+        QTest::newRow("200005-rounds-down-to-even-tens") << income(200005) << Figures{0, 200005, 200005, 200000, 0, 0, 0, 0, 0};
+        QTest::newRow("200015-rounds-up-to-even-tens") << income(200015) << Figures{0, 200015, 200015, 200020, 2, 2, 0, 2, 2};
+        QTest::newRow("net-tax-50-cess-1.5-to-2") << income(200500) << Figures{0, 200500, 200500, 200500, 50, 50, 2, 52, 52};
+        QTest::newRow("net-tax-150-cess-4.5-to-4") << income(201500) << Figures{0, 201500, 201500, 201500, 150, 150, 4, 154, 154};
+        QTest::newRow("relief-above-tax-gives-nil") << income(300000, 0, 50000, 1000) << Figures{0, 300000, 300000, 300000, 10000, 0, 0, 0, -1000};
+        QTest::newRow("deductions-above-income-negative-nti") << income(100000, 150000) << Figures{0, 100000, 100000, -50000, 0, 0, 0, 0, 0};
+        QTest::newRow("fractions-kept-until-tens") << TaxInputs{250000.4, 0.2, 0.1, 0, 0.25, 0, 0, 0} << Figures{0.3, 250000.1, 250000.35, 250000, 5000, 5000, 150, 5150, 5150};
+        // clang-format on
+    }
+    void tax() {
+        QFETCH(TaxInputs, in);
+        QFETCH(Figures, out);
+        const TaxFigures t = computeTax(law, in);
+        QCOMPARE(
+            Figures({t.exemptAllowances, t.salaryIncome, t.grossTotalIncome, t.netTaxableIncome,
+                     t.grossTax, t.netTax, t.cess, t.totalTax, t.balanceTax}),
+            out);
+    }
+
+    // One month's cell from one month's pay, every other month 0; the selection text is that
+    // of the cell's column ("X", "A/A-1" and "Y" for the others).
+    void payCell_data() {
+        QTest::addColumn<QString>("cell"); // column:selection
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("bp");
+        QTest::addColumn<double>("gp");
+        QTest::addColumn<double>("shown");
+        // clang-format off
+        QTest::newRow("da-65pc-8027.5-to-even-8028") << "DA:" << 2 << 10150.0 << 2200.0 << 8028.0;
+        QTest::newRow("da-70pc-from-july") << "DA:" << 6 << 21000.0 << 4200.0 << 17640.0;
+        QTest::newRow("da-arrears-21000-4200-gives-1764") << "DA:" << 0 << 21000.0 << 4200.0 << 1764.0;
+        QTest::newRow("da-arrears-each-side-rounded-10-gives-0") << "DA:" << 1 << 10.0 << 0.0 << 0.0;
+        QTest::newRow("da-arrears-each-side-rounded-50-gives-3") << "DA:" << 1 << 50.0 << 0.0 << 3.0;
+        QTest::newRow("hra-X-30pc") << "HRA:X" << 2 << 25200.0 << 0.0 << 7560.0;
+        QTest::newRow("hra-Y-20pc") << "HRA:Y" << 13 << 25960.0 << 0.0 << 5192.0;
+        QTest::newRow("hra-Z-half-rounds-to-even") << "HRA:Z" << 4 << 25.0 << 0.0 << 2.0;
+        QTest::newRow("hra-NA-gives-0") << "HRA:NA" << 3 << 30000.0 << 0.0 << 0.0;
+        QTest::newRow("hra-lower-case-x-keeps-cell") << "HRA:x" << 3 << 30000.0 << 0.0 << kept;
+        QTest::newRow("hra-arrears-row-never-drawn") << "HRA:X" << 0 << 30000.0 << 0.0 << kept;
+        QTest::newRow("tpa-gp-5400-band-1") << "TPA:A/A-1" << 2 << 15600.0 << 5400.0 << 5280.0;
+        QTest::newRow("tpa-gp-5399-band-2") << "TPA:A/A-1" << 2 << 15600.0 << 5399.0 << 2640.0;
+        QTest::newRow("tpa-gp-4200-band-2") << "TPA:A/A-1" << 6 << 9300.0 << 4200.0 << 2720.0;
+        QTest::newRow("tpa-gp-2800-bp-7440-band-3") << "TPA:Oth." << 2 << 7440.0 << 2800.0 << 1320.0;
+        QTest::newRow("tpa-gp-2800-bp-7439-band-4") << "TPA:A/A-1" << 2 << 7439.0 << 2800.0 << 990.0;
+        QTest::newRow("tpa-gp-1900-bp-0-no-band-keeps") << "TPA:A/A-1" << 2 << 0.0 << 1900.0 << kept;
+        QTest::newRow("tpa-A-bp-0.4-is-paid") << "TPA:A/A-1" << 2 << 0.4 << 1900.0 << 990.0;
+        QTest::newRow("tpa-A-negative-bp-no-band") << "TPA:A/A-1" << 2 << -5.0 << 1900.0 << kept;
+        QTest::newRow("tpa-Oth-bp-0.5-to-even-0-no-band") << "TPA:Oth." << 2 << 0.5 << 1900.0 << kept;
+        QTest::newRow("tpa-Oth-bp-1.5-rounds-to-2-band-4") << "TPA:Oth." << 2 << 1.5 << 1900.0 << 660.0;
+        QTest::newRow("tpa-Oth-negative-bp-band-4") << "TPA:Oth." << 2 << -5.0 << 1900.0 << 660.0;
+        QTest::newRow("tpa-NA-gives-0-without-band") << "TPA:NA" << 2 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("tpa-lower-case-class-keeps") << "TPA:a/a-1" << 2 << 15600.0 << 5400.0 << kept;
+        QTest::newRow("tpa-3200-arrears-224") << "TPA:A/A-1" << 0 << 15600.0 << 5400.0 << 224.0;
+        QTest::newRow("tpa-800-arrears-56") << "TPA:Oth." << 0 << 9300.0 << 4200.0 << 56.0;
+        QTest::newRow("tpa-600-70pc-1020") << "TPA:A/A-1" << 13 << 5200.0 << 1800.0 << 1020.0;
+        QTest::newRow("tpa-400-arrears-28") << "TPA:Oth." << 0 << 5200.0 << 1800.0 << 28.0;
+        QTest::newRow("mgc-Y-25200-da-17640-gives-4284") << "MGC:Y" << 6 << 21000.0 << 4200.0 << 4284.0;
+        QTest::newRow("mgc-Y-arrears-176.4-gives-176") << "MGC:Y" << 0 << 21000.0 << 4200.0 << 176.0;
+        QTest::newRow("mgc-N-gives-0-on-arrears") << "MGC:N" << 1 << 21000.0 << 4200.0 << 0.0;
+        QTest::newRow("mgc-lower-case-y-keeps") << "MGC:y" << 6 << 21000.0 << 4200.0 << kept;
+        // clang-format on
+    }
+    void payCell() {
+        QFETCH(QString, cell);
+        QFETCH(int, row);
+        QFETCH(double, bp);
+        QFETCH(double, gp);
+        QFETCH(double, shown);
+        const QString column = cell.section(':', 0, 0);
+        const std::string text = cell.section(':', 1).toStdString();
+        PayInputs in = year(0, 0, column == "HRA" ? text : "X", column == "TPA" ? text : "A/A-1",
+                            column == "MGC" ? text : "Y", false);
+        const auto r = static_cast<std::size_t>(row);
+        in.basicPay[r] = bp;
+        in.gradePay[r] = gp;
+        const PayTable t = computePayTable(law, in);
+        const PayWrites& written = column == "HRA" ? t.hra : column == "TPA" ? t.transport : t.mgc;
+        QCOMPARE(column == "DA" ? t.da[r] : written[r].value_or(kept), shown);
+    }
+
+    void increment_data() {
+        QTest::addColumn<double>("bp");
+        QTest::addColumn<double>("gp");
+        QTest::addColumn<double>("increment");
+        QTest::newRow("756-raised-to-760") << 21000.0 << 4200.0 << 760.0;
+        QTest::newRow("half-730.5-rounds-to-730-already-tens") << 20150.0 << 4200.0 << 730.0;
+        QTest::newRow("half-733.5-rounds-to-734-raised-to-740") << 20250.0 << 4200.0 << 740.0;
+        QTest::newRow("multiple-of-ten-stays") << 5800.0 << 4200.0 << 300.0;
+        QTest::newRow("735-tenth-at-half-raised-to-740") << 20300.0 << 4200.0 << 740.0;
+        QTest::newRow("725-tenth-at-half-raised-to-730") << 19966.6667 << 4200.0 << 730.0;
+        QTest::newRow("no-pay-no-increment") << 0.0 << 0.0 << 0.0;
+    }
+    void increment() {
+        QFETCH(double, bp);
+        QFETCH(double, gp);
+        QFETCH(double, increment);
+        QCOMPARE(fiscora::increment(law, bp, gp), increment);
+        QCOMPARE(computePayTable(law, year(bp, gp)).julyBasicPay.value_or(-1), bp + increment);
+    }
+
+    // The months from July read the new pay back from the cell, where it has 15 digits.
+    void incrementShownAsFifteenDigits() {
+        const PayTable t = computePayTable(law, year(20000.123456789012, 4200));
+        QVERIFY(t.basicPay[7] == 20730.123456789); // exactly: QCOMPARE would forgive digits
+    }
+
+    // 21000 + 4200 from "Jan 12" (or only in the arrears months), "X", "A/A-1", "Y".
+    void payTotals_data() {
+        QTest::addColumn<bool>("arrearsOnly");
+        QTest::addColumn<Figures>("annual");
+        QTest::addColumn<Figures>("totals"); // BP, GP, DA, HRA, TPA, MGC, total, grand total
+        const Figures none(annualFigures, 0.0);
+        const Figures table = {258080, 50400, 214424, 92544, 32544, 52288, 700280};
+        // clang-format off
+        QTest::newRow("worked-year") << false << none << table + Figures{700280};
+        QTest::newRow("each-annual-figure-adds") << false << Figures{12000, 3500, 800, 2400, 1000, 500} << table + Figures{720480};
+        QTest::newRow("fractions-as-typed") << false << Figures{0.5, 0, 0, 0, 0, 0.25} << table + Figures{700280.75};
+        QTest::newRow("negative-figure-subtracts") << false << Figures{-280, 0, 0, 0, 0, 0} << table + Figures{700000};
+        QTest::newRow("arrears-pay-never-in-totals") << true << none << Figures{0, 0, 3528, 0, 224, 352, 4104, 4104};
+        // clang-format on
+    }
+    void payTotals() {
+        QFETCH(bool, arrearsOnly);
+        QFETCH(Figures, annual);
+        QFETCH(Figures, totals);
+        PayInputs in = year(arrearsOnly ? 0 : 21000, arrearsOnly ? 0 : 4200);
+        if (arrearsOnly) {
+            in.transportShown.fill(0);
+            in.hraShown.fill(0);
+            in.basicPay[0] = in.basicPay[1] = 21000;
+            in.gradePay[0] = in.gradePay[1] = 4200;
+        }
+        std::copy(annual.begin(), annual.end(), in.annual.begin());
+        const PayTable t = computePayTable(law, in);
+        QCOMPARE(Figures({t.basicPayTotal, t.gradePayTotal, t.daTotal, t.hraTotal, t.transportTotal,
+                          t.mgcTotal, t.totalTotal, t.grandTotal}),
+                 totals);
+    }
+
+    // A column left alone keeps its figures, and the totals add what the cells show.
+    void keptCellsCountInTotals() {
+        PayInputs in = year(10000, 2000, "x", "A/A-1", "N", false);
+        in.hraShown.fill(100);
+        const PayTable t = computePayTable(law, in);
+        QCOMPARE(t.total[5], 10000 + 2000 + 7800 + 100 + 2640 + 0.0);
+        QCOMPARE(t.hraTotal, 1200.0);
+        QCOMPARE(t.total[0], 840 + 112 + 0.0); // no HRA on the arrears rows
+    }
+
+    // s.10(14): 800 a month; the arrears rows (here 99999) never count.
+    void exemptTransport_data() {
+        QTest::addColumn<double>("monthly");
+        QTest::addColumn<double>("exempt");
+        QTest::newRow("2640-a-month-gives-12-times-800") << 2640.0 << 9600.0;
+        QTest::newRow("660-a-month-gives-7920") << 660.0 << 7920.0;
+        QTest::newRow("801-a-month-capped") << 801.0 << 9600.0;
+    }
+    void exemptTransport() {
+        QFETCH(double, monthly);
+        QFETCH(double, exempt);
+        PayColumn transport;
+        transport.fill(monthly);
+        transport[0] = transport[1] = 99999;
+        QCOMPARE(fiscora::exemptTransport(law, transport), exempt);
+    }
+
+    void hra_data() {
+        QTest::addColumn<HraInputs>("in"); // basic pay, DA, HRA drawn, grade pay, rent paid
+        QTest::addColumn<Figures>("out");  // total salary, its tenth, exemption
+        // clang-format off
+        QTest::newRow("tenth-1234.5-to-1234") << HraInputs{10000, 345, 60000, 2000, 50000} << Figures{12345, 1234, 48766};
+        QTest::newRow("tenth-1235.5-to-1236") << HraInputs{10000, 355, 60000, 2000, 50000} << Figures{12355, 1236, 48764};
+        QTest::newRow("rent-equal-to-a-tenth") << HraInputs{10000, 345, 60000, 2000, 1234} << Figures{12345, 1234, 0};
+        QTest::newRow("rent-one-above-a-tenth") << HraInputs{10000, 345, 60000, 2000, 1235} << Figures{12345, 1234, 1};
+        QTest::newRow("hra-drawn-smaller-than-excess") << HraInputs{10000, 345, 20000, 2000, 50000} << Figures{12345, 1234, 20000};
+        QTest::newRow("negative-hra-drawn-gives-nil") << HraInputs{10000, 345, -500, 2000, 50000} << Figures{12345, 1234, 0};
+        QTest::newRow("fractions-kept") << HraInputs{1000.25, 0, 9999, 0, 5000.75} << Figures{1000.25, 100, 4900.75};
+        // clang-format on
+    }
+    void hra() {
+        QFETCH(HraInputs, in);
+        QFETCH(Figures, out);
+        const HraFigures f = computeHraExemption(law, in);
+        QCOMPARE(Figures({f.totalSalary, f.tenthOfSalary, f.exemption}), out);
+    }
+
+    void house_data() {
+        QTest::addColumn<HouseInputs>("in");
+        QTest::addColumn<Figures>("out"); // gross income, repairs, total deductions, income
+        // clang-format off
+        QTest::newRow("worked-example-let-out-not-capped") << let(120000, 6000, 200000) << Figures{114000, 34200, 234200, -120200};
+        QTest::newRow("after-1999-capped") << own(after, 200000) << Figures{0, 0, 150000, -150000};
+        QTest::newRow("before-1999-capped") << own(before, 200000) << Figures{0, 0, 30000, -30000};
+        QTest::newRow("after-1999-149999-below") << own(after, 149999) << Figures{0, 0, 149999, -149999};
+        QTest::newRow("before-1999-20000-below") << own(before, 20000) << Figures{0, 0, 20000, -20000};
+        QTest::newRow("repairs-4.5-to-4") << let(15, 0) << Figures{15, 4, 4, 11};
+        QTest::newRow("repairs-7.5-to-8") << let(25, 0) << Figures{25, 8, 8, 17};
+        QTest::newRow("negative-repairs-minus-4.5-to-4") << let(0, 15) << Figures{-15, -4, -4, -11};
+        QTest::newRow("others-deducted") << let(100000, 0, 0, 5000) << Figures{100000, 30000, 35000, 65000};
+        // clang-format on
+    }
+    void house() {
+        QFETCH(HouseInputs, in);
+        QFETCH(Figures, out);
+        const HouseFigures f = computeHouseIncome(law, in);
+        QCOMPARE(Figures({f.grossIncome, f.repairs, f.deductions, f.income}), out);
+    }
+
+    void section80_data() {
+        QTest::addColumn<Section80Inputs>("in");
+        // 80C total, 80C + 80CCC + 80CCD(1), after the limit with 80CCD(2), 80CCF, grand total
+        QTest::addColumn<Figures>("out");
+        QTest::newRow("worked-example") << Section80Inputs{.gpf = 60000,
+                                                           .lifeInsurance = 30000,
+                                                           .ppf = 20000,
+                                                           .jeevanSuraksha = 10000,
+                                                           .npsEmployee = 12000,
+                                                           .npsGovernment = 12000,
+                                                           .infrastructure80CCF = 25000,
+                                                           .mediclaim = 20000,
+                                                           .donations = 5000}
+                                        << Figures{110000, 132000, 112000, 20000, 157000};
+        // clang-format off
+        QTest::newRow("80cce-exactly-100000-not-limited") << Section80Inputs{.gpf = 90000, .jeevanSuraksha = 10000, .npsGovernment = 5000} << Figures{90000, 100000, 105000, 0, 105000};
+        QTest::newRow("80cce-one-rupee-over-cut-to-100000") << Section80Inputs{.gpf = 90000, .jeevanSuraksha = 10000, .npsEmployee = 1, .npsGovernment = 5000} << Figures{90000, 100001, 105000, 0, 105000};
+        QTest::newRow("80c-half-rupee-over-cut-to-100000") << Section80Inputs{.gpf = 100000.5} << Figures{100000.5, 100000.5, 100000, 0, 100000};
+        QTest::newRow("nps-employee-inside-government-outside") << Section80Inputs{.npsEmployee = 120000, .npsGovernment = 5000} << Figures{0, 120000, 105000, 0, 105000};
+        QTest::newRow("80ccf-exactly-20000-stays") << Section80Inputs{.infrastructure80CCF = 20000} << Figures{0, 0, 0, 20000, 20000};
+        QTest::newRow("80ccf-20001-cut-to-20000") << Section80Inputs{.infrastructure80CCF = 20001} << Figures{0, 0, 0, 20000, 20000};
+        // clang-format on
+    }
+    void section80() {
+        QFETCH(Section80Inputs, in);
+        QFETCH(Figures, out);
+        const Section80Figures f = computeSection80(law, in);
+        QCOMPARE(
+            Figures({f.total80C, f.combinedBeforeLimit, f.combined, f.allowed80CCF, f.grandTotal}),
+            out);
+    }
+
+    // The 80D limit, against the text as Calculate would read it.
+    void mediclaimLimit_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("above");
+        QTest::newRow("30000-at-limit") << "30000" << false;
+        QTest::newRow("30000.01-above") << "30000.01" << true;
+        QTest::newRow("letters") << "abc" << false;
+        QTest::newRow("letters-after-figure-above") << "40000abc" << true;
+        QTest::newRow("blanks-inside-figure-above") << "3 0001" << true;
+        QTest::newRow("beyond-range") << "1e400" << true;
+    }
+    void mediclaimLimit() {
+        QFETCH(QString, text);
+        QFETCH(bool, above);
+        QCOMPARE(above80DLimit(law, text.toStdString()), above);
+    }
+    void lawFigures() {
+        const QStringList written = {"800", "1,500", "30,000", "1,50,000", "10,00,000"};
+        QStringList figures;
+        for (double rupees : {800.0, 1500.0, law.deductions.limit80D, 150000.0, 1e6}) {
+            figures << QString::fromStdString(lawFigure(rupees));
+        }
+        QCOMPARE(figures, written); // the grouping of the 80D message
+    }
+
+    // A copy of the year with a figure moved gives another result: the rules read the data.
+    void rulesReadTheLaw() {
+        YearLaw y = law;
+        y.deductions.limit80CCE = 150000;
+        y.deductions.limit80D = 35000;
+        QCOMPARE(computeSection80(y, {.gpf = 200000}).combined, 150000.0);
+        QVERIFY(!above80DLimit(y, "35000"));
+        y.house.interestCapFrom1999 = 200000;
+        QCOMPARE(allowedInterest(y, own(after, 250000)), 200000.0);
+        y.exemptions.transportExemptEachMonth = 1600;
+        QCOMPARE(fiscora::exemptTransport(y, PayColumn{0, 0, 2000}), 1600.0);
+        y.pay.npsRate = 0.2;
+        y.pay.hraClasses[0].rate = 0.5;
+        const PayTable t = computePayTable(y, year(20000, 0, "X", "A/A-1", "Y", false));
+        QCOMPARE(t.hra[2].value_or(kept), 10000.0);
+        QCOMPARE(t.mgc[2].value_or(kept), 6600.0); // 20% of 20000 + 13000
+        y.cessRate = 0.02;
+        QCOMPARE(computeTax(y, income(500000)).cess, 600.0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"
