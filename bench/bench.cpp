@@ -1,9 +1,11 @@
-// Figures for this machine: start-up to the worksheet's first paint and peak memory,
-// against a bare Qt window with as many fields as the floor; then the time of the
-// operations a user waits for. Medians of several runs.
+// Figures for this machine. The program's real start (to the worksheet on screen whole) and
+// its exit, run in turn with a bare Qt window of as many fields, the floor; then the
+// operations a user waits for on the worked year, the first press beside the warm ones.
+// Minimum, median and maximum of each.
 #include "app/program.h"
 #include "toolkit/printer.h"
 #include "toolkit/services.h"
+#include "watch.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,44 +16,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <sys/resource.h>
+#include <map>
 #include <vector>
 
 namespace {
-
-// System-wide monotonic clock in microseconds, comparable between processes.
-long long monotonicMicros() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
-}
-
-long peakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// Prints "<first paint time> <peak KiB>" once the watched window has painted, then quits.
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            const long long at = monotonicMicros();
-            QTimer::singleShot(0, qApp, [at] {
-                std::printf("%lld %ld\n", at, peakKilobytes());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool done_ = false;
-};
 
 struct Silent : toolkit::Messages,
                 toolkit::Browser,
@@ -73,87 +41,104 @@ struct Silent : toolkit::Messages,
     QString pdfPath;
 };
 
-int childWorksheet(int argc, char** argv) {
-    QApplication app(argc, argv);
-    Silent silent;
-    Program program({silent, silent, silent, silent, silent});
-    FirstPaint watcher;
-    program.worksheet().installEventFilter(&watcher);
-    program.showWorksheet();
-    return QApplication::exec();
-}
-
-int childBare(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.resize(754, 374);
-    for (int i = 0; i < 23; ++i) { // the worksheet's fields and carriers
-        auto* field = new QLineEdit(QStringLiteral("0"), &window);
-        field->setGeometry(10 + (i % 2) * 300, 10 + (i / 2) * 26, 80, 19);
+// "min median max" of a sample, in the unit it is given in.
+QString spread(std::vector<double> v, const char* format) {
+    if (v.empty()) {
+        return QStringLiteral("(no runs)");
     }
-    FirstPaint watcher;
-    window.installEventFilter(&watcher);
-    window.show();
-    return QApplication::exec();
-}
-
-double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
+    return QString::asprintf(format, v.front(), v[v.size() / 2], v.back());
 }
 
-// Runs this program in a child mode `runs` times: median milliseconds to first paint and
-// median peak memory in MiB.
-std::pair<double, double> measureStartup(const QString& mode, int runs) {
-    std::vector<double> millis;
-    std::vector<double> mebibytes;
-    for (int i = 0; i < runs; ++i) {
-        QProcess child;
-        const long long started = monotonicMicros();
-        child.start(QCoreApplication::applicationFilePath(), {mode});
-        child.waitForFinished(30000);
-        const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
-        if (out.size() != 2) {
-            std::fprintf(stderr, "%s run failed: %s\n", qPrintable(mode),
-                         child.readAllStandardError().constData());
-            continue;
+void row(const char* what, const QString& figures) {
+    std::printf("  %-46s %s\n", what, qPrintable(figures));
+}
+
+// One run of a start-up child: the moments it printed, by name, with its launch and end.
+std::map<QByteArray, long long> runChild(const QString& name) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const long long launched = bench::monotonicMicros();
+    child.start(QCoreApplication::applicationDirPath() + '/' + name, QStringList());
+    const bool finished = child.waitForFinished(60000);
+    std::map<QByteArray, long long> moments{{"launched", launched},
+                                            {"ended", bench::monotonicMicros()}};
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2) {
+            moments[words[0]] = words[1].toLongLong();
         }
-        millis.push_back((out[0].toLongLong() - started) / 1000.0);
-        mebibytes.push_back(out[1].toLong() / 1024.0);
     }
-    return {median(millis), median(mebibytes)};
+    if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
+        !moments.count("exit")) {
+        std::fprintf(stderr, "%s: a run failed\n", qPrintable(name));
+        return {};
+    }
+    return moments;
+}
+
+// Start and exit of ours and the floor, one run of each in turn so that the machine's
+// load falls on both alike.
+void measureStart(int runs) {
+    std::vector<double> splash, ours, step, bare, oursExit, bareExit, oursMem, bareMem;
+    auto millis = [](std::map<QByteArray, long long>& m, const char* to, const char* from) {
+        return (m[to] - m[from]) / 1000.0;
+    };
+    for (int i = 0; i < runs; ++i) {
+        if (auto m = runChild(QStringLiteral("fiscora_bench_start")); !m.empty()) {
+            splash.push_back(millis(m, "splash", "launched"));
+            ours.push_back(millis(m, "worksheet", "launched") - millis(m, "tick", "splash"));
+            step.push_back(millis(m, "worksheet", "tick"));
+            oursExit.push_back(millis(m, "ended", "exit"));
+            oursMem.push_back(m["peak"] / 1024.0);
+        }
+        if (auto m = runChild(QStringLiteral("fiscora_bench_bare")); !m.empty()) {
+            bare.push_back(millis(m, "worksheet", "launched"));
+            bareExit.push_back(millis(m, "ended", "exit"));
+            bareMem.push_back(m["peak"] / 1024.0);
+        }
+    }
+    const char* ms = "%8.1f %8.1f %8.1f ms";
+    std::printf(
+        "Start and exit, %d runs each, ours and the floor in turn    min   median      max\n",
+        runs);
+    row("launch to the splash on screen", spread(splash, ms));
+    row("launch to the worksheet on screen (no wait)", spread(ours, ms));
+    row("  the step after the splash's tick", spread(step, ms));
+    row("floor: launch to a bare window on screen", spread(bare, ms));
+    row("Exit to the process ended", spread(oursExit, ms));
+    row("floor: quit to the process ended", spread(bareExit, ms));
+    row("peak memory", spread(oursMem, "%8.1f %8.1f %8.1f MiB"));
+    row("floor: peak memory", spread(bareMem, "%8.1f %8.1f %8.1f MiB"));
 }
 
 using Clock = std::chrono::steady_clock;
 
-// Median microseconds of `runs` runs of `once`, each followed by the painting it causes.
-template <typename F> double medianMicros(int runs, F once) {
+// Times `once` (with the painting it causes) `runs` times, and prints the first press
+// beside the warm ones.
+template <typename F> void operation(const char* what, int runs, F once) {
     std::vector<double> micros;
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
         once(i);
         QCoreApplication::processEvents();
-        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        micros.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    return median(micros);
+    const double first = micros.front();
+    micros.erase(micros.begin());
+    row(what, QString::asprintf("%8.2f ", first) + spread(micros, "%8.2f %8.2f %8.2f ms"));
 }
 
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void report(const char* what, double micros) {
-    if (micros >= 1000) {
-        std::printf("%-44s %9.2f ms\n", what, micros / 1000);
-    } else {
-        std::printf("%-44s %9.0f us\n", what, micros);
-    }
-}
-
 // The worked year through every form, then each operation timed on it.
-void measureOperations(int argc, char** argv, int runs) {
-    QApplication app(argc, argv);
+void measureOperations(int runs) {
     QLoggingCategory::setFilterRules("default.warning=false"); // offscreen: "no raise()"
+    std::printf("\nOperations, first press and %d warm ones              first      min   median   "
+                "   max\n",
+                runs - 1);
     QTemporaryDir folder;
     Silent silent;
     Program program({silent, silent, silent, silent, silent});
@@ -161,34 +146,34 @@ void measureOperations(int argc, char** argv, int runs) {
     MainWorksheet& w = program.worksheet();
     (void)QTest::qWaitForWindowExposed(&w);
 
-    click(w.cmdcalgs);
+    bool salaryShown = false;
+    bench::FullPaint painted([&](long long) { salaryShown = true; });
+    painted.arm(QStringLiteral("Form1"));
+    operation("Calc. opens the salary form, on screen whole", 1, [&](int) {
+        click(w.cmdcalgs);
+        QTRY_VERIFY_WITH_TIMEOUT(salaryShown, 10000);
+    });
     SalaryForm& salary = program.salary().get();
-    (void)QTest::qWaitForWindowExposed(&salary);
     salary.cbonps->setCurrentText("Y");
     salary.txtbp[0]->setText("21000");
     salary.txtgp[0]->setText("4200");
     // One key typed into "Jan 12" basic pay runs down all fourteen months; the figure
     // alternates so that every key is a change.
     QLineEdit* jan = salary.txtbp[0];
-    report("keystroke in Jan 12 basic pay (14-row copy)", medianMicros(runs * 10, [&](int i) {
-               jan->setCursorPosition(int(jan->text().size()));
-               if (i % 2) {
-                   QTest::keyClick(jan, Qt::Key_Backspace);
-               } else {
-                   QTest::keyClick(jan, '0');
-               }
-           }));
+    operation("keystroke in Jan 12 basic pay (14-row copy)", runs * 10, [&](int i) {
+        jan->setCursorPosition(int(jan->text().size()));
+        QTest::keyClick(jan, i % 2 ? Qt::Key_Backspace : Qt::Key_0);
+    });
     jan->setText("21000");
-    report("Calculate, salary form", medianMicros(runs, [&](int) { click(salary.cmdcal); }));
+    operation("Calculate, salary form", runs, [&](int) { click(salary.cmdcal); });
     silent.pdfPath = folder.filePath("salary.pdf");
-    report("Print to PDF, statement of salary",
-           medianMicros(runs, [&](int) { click(salary.cmdprn); }));
+    operation("Print to PDF, statement of salary", runs, [&](int) { click(salary.cmdprn); });
     click(salary.cmdbak);
 
     click(w.cmdcalhr);
     HraForm& hra = program.hra().get();
     hra.txtRP->setText("120000");
-    report("Calculate, HRA form", medianMicros(runs, [&](int) { click(hra.cmdcal); }));
+    operation("Calculate, HRA form", runs, [&](int) { click(hra.cmdcal); });
     click(hra.cmdback);
     w.txtos->setText("5000");
 
@@ -196,7 +181,7 @@ void measureOperations(int argc, char** argv, int runs) {
     HousePropertyForm& house = program.houseProperty().get();
     QTest::mouseClick(house.optso, Qt::LeftButton, {}, QPoint(5, house.optso->height() / 2));
     house.txtintt->setText("180000");
-    report("Calculate, house property form", medianMicros(runs, [&](int) { click(house.cmdtot); }));
+    operation("Calculate, house property form", runs, [&](int) { click(house.cmdtot); });
     click(house.cmdbk);
 
     click(w.cmdcalded80);
@@ -207,15 +192,13 @@ void measureOperations(int argc, char** argv, int runs) {
     deductions.txt80ccf->setText("25000");
     deductions.txt80d->setText("18000");
     deductions.txt80g->setText("2000");
-    report("Calculate, deductions form",
-           medianMicros(runs, [&](int) { click(deductions.cmdtot); }));
+    operation("Calculate, deductions form", runs, [&](int) { click(deductions.cmdtot); });
     click(deductions.cmdbk);
 
     w.txtdedtax->setText("20000");
-    report("Calculate, main worksheet", medianMicros(runs, [&](int) { click(w.cmdcalc); }));
+    operation("Calculate, main worksheet", runs, [&](int) { click(w.cmdcalc); });
     silent.pdfPath = folder.filePath("computation.pdf");
-    report("Print to PDF, computation of income tax",
-           medianMicros(runs, [&](int) { click(w.cmdprint); }));
+    operation("Print to PDF, computation of income tax", runs, [&](int) { click(w.cmdprint); });
     const QFileInfo pdf(silent.pdfPath);
     if (!pdf.exists() || pdf.size() == 0 || w.txtbaltax->text() != "-11175") {
         std::fprintf(stderr, "the worked year did not come out as expected (balance %s)\n",
@@ -226,26 +209,12 @@ void measureOperations(int argc, char** argv, int runs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--worksheet") == 0) {
-        return childWorksheet(argc, argv);
-    }
-    if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) {
-        return childBare(argc, argv);
-    }
-    const int runs = 9;
-    std::printf("Fiscora1213 benchmarks (platform %s, medians of %d runs)\n",
-                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
-                                                     : qgetenv("QT_QPA_PLATFORM").constData(),
-                runs);
-    {
-        QCoreApplication core(argc, argv);
-        const auto [ours, oursMem] = measureStartup("--worksheet", runs);
-        const auto [bare, bareMem] = measureStartup("--bare", runs);
-        std::printf("%-44s %9.1f ms   (bare Qt window: %.1f ms)\n",
-                    "start to worksheet's first paint", ours, bare);
-        std::printf("%-44s %9.1f MiB  (bare Qt window: %.1f MiB)\n", "peak memory", oursMem,
-                    bareMem);
-    }
-    measureOperations(argc, argv, runs);
+    QApplication app(argc, argv);
+    const int runs = qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS") > 1
+                         ? qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS")
+                         : 15;
+    std::printf("Fiscora1213 bench on platform %s\n", qPrintable(QGuiApplication::platformName()));
+    measureStart(runs);
+    measureOperations(runs);
     return 0;
 }

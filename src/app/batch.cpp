@@ -91,6 +91,9 @@ Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
         f && !calculateAndBack(f->cmdtot, f->cmdbk)) {
         return failed(QStringLiteral("The deductions form did not calculate."));
     }
+    if (ReliefForm* f = program.relief().existing(); f && !calculateAndBack(f->cmdcal, f->cmdbak)) {
+        return failed(QStringLiteral("The relief form did not calculate."));
+    }
     MainWorksheet& w = program.worksheet();
     w.cmdcalc->click();
     if (!w.cmdprint->isEnabled() || !desktop.told.isEmpty()) {

@@ -49,16 +49,19 @@ Program::Program(toolkit::Services services)
           detailForm<DeductionsForm>(&DeductionsForm::returned, &Program::returnFromDeductions)),
       houseProperty_(detailForm<HousePropertyForm>(&HousePropertyForm::returned,
                                                    &Program::returnFromHouseProperty)),
-      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)), salary_([this] {
+      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)),
+      relief_(detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)),
+      salary_([this] {
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
           followEnabled(menu().actExportStatement, f->cmdprn);
           return f;
       }),
-      year_(services_, {yearForm("frmmain", main_, false), yearForm("Form1", salary_, true),
-                        yearForm("Form2", hra_, true), yearForm("Form4", houseProperty_, true),
-                        yearForm("frmreb88", deductions_, true)}) {
+      year_(services_,
+            {yearForm("frmmain", main_, false), yearForm("Form1", salary_, true),
+             yearForm("Form2", hra_, true), yearForm("Form4", houseProperty_, true),
+             yearForm("frmreb88", deductions_, true), yearForm("frmrel89", relief_, true)}) {
     connect(&year_, &YearKeeper::stateChanged, this, &Program::showTitle);
     connect(&year_, &YearKeeper::replaced, this, &Program::yearReplaced);
 }
@@ -80,6 +83,13 @@ void Program::start(std::chrono::milliseconds splashDelay, const QString& yearFi
         }
     });
     splash_->showForm();
+    // While the splash shows, the worksheet is built, polished and given its window, unseen,
+    // so that the tick has only to show it.
+    QTimer::singleShot(0, this, [this] {
+        MainWorksheet& w = main_.get();
+        w.ensurePolished();
+        w.winId(); // the native window, not shown
+    });
 }
 
 void Program::showWorksheet() {
@@ -98,6 +108,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // House property: nothing is copied in; the form keeps what it held.
     connect(&w, &MainWorksheet::housePropertyAsked, this, [this] { houseProperty_.show(); });
     connect(&w, &MainWorksheet::salaryAsked, this, &Program::openSalary);
+    connect(&w, &MainWorksheet::reliefAsked, this, &Program::openRelief);
     connect(&w, &MainWorksheet::printAsked, this, &Program::printComputation);
 }
 
@@ -131,6 +142,18 @@ void Program::openHra() {
 
 void Program::returnFromHra(double exemption) {
     main_.show().takeHraExemption(exemption);
+}
+
+// Relief u/s 89: item 3 is the net taxable income as the worksheet shows it, at every
+// opening; the DA arrears of a calculated salary table relate to 2011-12.
+void Program::openRelief() {
+    const QString income = worksheet().snapshot().netTaxableIncome;
+    const SalaryForm* salary = salary_.existing();
+    relief_.show().fill(income, salary ? salary->arrearsOfDa() : std::nullopt);
+}
+
+void Program::returnFromRelief(double relief) {
+    main_.show().takeRelief(relief);
 }
 
 void Program::openSalary() {
@@ -336,6 +359,9 @@ void Program::exit() {
         f->hide();
     }
     if (SalaryForm* f = salary_.existing()) {
+        f->hide();
+    }
+    if (ReliefForm* f = relief_.existing()) {
         f->hide();
     }
     if (splash_) {

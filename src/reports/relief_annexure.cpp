@@ -10,50 +10,31 @@ Page<ReliefData> reliefPage() {
     constexpr Column items{6.25, 7.25};
     const Font title{9, true, false, true}, bold{9, true}, plain{9}, small{8};
     auto item = [](std::size_t i) { return Text<D>([i](const D& d) { return d.items[i]; }); };
-    Page<D> page{
-        toolkit::Orientation::Portrait,
-        {
-            {0.40,
-             title,
-             {{L, left,
-               "ANNEXURE I - ARREARS OF SALARY: RELIEF UNDER SECTION 89(1) FOR THE YEAR 2012-13"}}},
-            {0.70, bold, {{L, left, "Name :-"}, {L, value, &D::name}}},
-            {0.85, plain, {{L, left, "Date of birth :-"}, {L, value, &D::dateOfBirth}}},
-            {1.00, plain, {{L, left, "Sex :-"}, {L, value, &D::sex}}},
-            {1.30,
-             plain,
-             {{L, left, "1. Total income (excluding salary received in arrears or advance)"},
-              {items, item(0)}}},
-            {1.45,
-             plain,
-             {{L, left, "2. Salary received in arrears or advance"}, {items, item(1)}}},
-            {1.60,
-             plain,
-             {{L, left, "3. Total income (as increased by salary received in arrears or advance)"},
-              {items, item(2)}}},
-            {1.75, plain, {{L, indent, "[Add item 1 and item 2]"}}},
-            {1.90, plain, {{L, left, "4. Tax on total income [as per item 3]"}, {items, item(3)}}},
-            {2.05, plain, {{L, left, "5. Tax on total income [as per item 1]"}, {items, item(4)}}},
-            {2.20,
-             plain,
-             {{L, left, "6. Tax on salary received in arrears or advance"}, {items, item(5)}}},
-            {2.35, plain, {{L, indent, "[Difference of item 4 and item 5]"}}},
-            {2.50,
-             plain,
-             {{L, left, "7. Tax computed in accordance with Table \"A\""}, {items, item(6)}}},
-            {2.65, plain, {{L, indent, "[Brought from column 7 of Table \"A\"]"}}},
-            {2.80, bold, {{L, left, "8. Relief under section 89(1)"}, {items, item(7)}}},
-            {2.95,
-             plain,
-             {{L, indent,
-               "[Indicate the difference between the amounts mentioned against "
-               "items 6 and 7]"}}},
-            {3.35, bold, {{L, left, "TABLE \"A\" [See item 7 of Annexure I]"}}},
-        },
-        // Rules a little above the line they stand over, clear of the figures' tops.
-        {{items.left, items.right, 1.58}, {items.left, items.right, 2.18},
-         {items.left, items.right, 2.78}, {items.left, items.right, 2.95}},
-    };
+    // clang-format off
+    Page<D> page{toolkit::Orientation::Portrait, {
+        {0.40, title, {{L, left, "ANNEXURE I - ARREARS OF SALARY: RELIEF UNDER SECTION 89(1) FOR THE YEAR 2012-13"}}},
+        {0.70, bold, {{L, left, "Name :-"}, {L, value, &D::name}}},
+        {0.85, plain, {{L, left, "Date of birth :-"}, {L, value, &D::dateOfBirth}}},
+        {1.00, plain, {{L, left, "Sex :-"}, {L, value, &D::sex}}},
+        {1.30, plain, {{L, left, "1. Total income (excluding salary received in arrears or advance)"}, {items, item(0)}}},
+        {1.45, plain, {{L, left, "2. Salary received in arrears or advance"}, {items, item(1)}}},
+        {1.60, plain, {{L, left, "3. Total income (as increased by salary received in arrears or advance)"}, {items, item(2)}}},
+        {1.75, plain, {{L, indent, "[Add item 1 and item 2]"}}},
+        {1.90, plain, {{L, left, "4. Tax on total income [as per item 3]"}, {items, item(3)}}},
+        {2.05, plain, {{L, left, "5. Tax on total income [as per item 1]"}, {items, item(4)}}},
+        {2.20, plain, {{L, left, "6. Tax on salary received in arrears or advance"}, {items, item(5)}}},
+        {2.35, plain, {{L, indent, "[Difference of item 4 and item 5]"}}},
+        {2.50, plain, {{L, left, "7. Tax computed in accordance with Table \"A\""}, {items, item(6)}}},
+        {2.65, plain, {{L, indent, "[Brought from column 7 of Table \"A\"]"}}},
+        {2.80, bold, {{L, left, "8. Relief under section 89(1)"}, {items, item(7)}}},
+        {2.95, plain, {{L, indent, "[Indicate the difference between the amounts mentioned"}}},
+        {3.10, plain, {{L, indent, "against items 6 and 7]"}}},
+        {3.40, bold, {{L, left, "TABLE \"A\" [See item 7 of Annexure I]"}}},
+    },
+    // Rules under the figures added or taken away, a little above the next line's top.
+    {{items.left, items.right, 1.58}, {items.left, items.right, 2.18},
+     {items.left, items.right, 2.78}, {items.left, items.right, 2.95}}};
+    // clang-format on
 
     // Table A: the year, then seven columns right-aligned, each amount within the space
     // from the column before.

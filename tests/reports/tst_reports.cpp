@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <utility>
 
-using reports::Align;
+using namespace reports;
 using testing::FontState;
 using toolkit::Orientation;
 
@@ -23,13 +23,13 @@ struct Sample {
     QString a, b;
 };
 
-// Two rows in two fonts: left, centred, an amount with the space of its column, a text worked
-// out from the data, and a rule.
+// Two rows in two fonts: left, centred, an amount with the space of its column, a text
+// worked out from the data, and a rule.
 // clang-format off
-reports::Page<Sample> samplePage(double bound) {
-    return reports::named(reports::Page<Sample>{Orientation::Landscape, {
+Page<Sample> samplePage(double bound) {
+    return named(Page<Sample>{Orientation::Landscape, {
         {0.5, {12, true, false, true}, {{Align::Left, 1, "Title"}, {Align::Centre, 4, &Sample::a}}},
-        {1.0, {9}, {{Align::Left, 1.5, "Line :-"}, {reports::Column{bound, 5}, &Sample::b},
+        {1.0, {9}, {{Align::Left, 1.5, "Line :-"}, {Column{bound, 5}, &Sample::b},
                     {Align::Right, 6, [](const Sample& s) { return s.a + s.b; }}}}},
         {{4, 5, 1.15}}});
 }
@@ -42,18 +42,19 @@ QString described(double x, double y, const QString& text, const FontState& f) {
         .arg(f.bold ? " bold" : "", f.italic ? " italic" : "", f.underline ? " underlined" : "");
 }
 
-// The data of a page with every text distinct, field k holding text(k). The compiler counts
-// the fields: one too many does not compile, one too few warns.
+// The data of a page, field k holding text(k). The compiler counts the fields: one too many
+// does not compile, one too few warns.
 template <typename Data, std::size_t... K>
 Data filled(const std::function<QString(std::size_t)>& text, std::index_sequence<K...>) {
     return Data{text(K)...};
 }
 template <typename Data> constexpr std::size_t fields = 0;
-template <> constexpr std::size_t fields<reports::ComputationData> = 46;
-template <> constexpr std::size_t fields<reports::SalaryStatementData> = 117;
-template <> constexpr std::size_t fields<reports::ReliefData> = 68;
+template <> constexpr std::size_t fields<ComputationData> = 46;
+template <> constexpr std::size_t fields<SalaryStatementData> = 117;
+template <> constexpr std::size_t fields<ReliefData> = 68;
 
-// Ten digits in each field, as the forms' fields hold at most; 309 in the field `wide`.
+// Every field a distinct figure of ten digits, as the forms' fields hold at most; 309 digits
+// in the field `wide`.
 template <typename Data> Data sample(std::size_t wide = fields<Data>) {
     return filled<Data>(
         [wide](std::size_t k) {
@@ -62,19 +63,19 @@ template <typename Data> Data sample(std::size_t wide = fields<Data>) {
         std::make_index_sequence<fields<Data>>{});
 }
 
-// Each field, made 309 digits long, changes some text of the page; the page is refused exactly
+// Each field, made 309 digits long, changes a text of the page; the page is refused exactly
 // when an amount changed, naming the first such amount. `field` is refused as `name`.
 template <typename Data>
-void checkEveryField(const reports::Page<Data>& page, QString (*unprintable)(const Data&),
-                     std::size_t field, const QString& name) {
+void checkEveryField(const Page<Data>& page, QString (*unprintable)(const Data&), std::size_t field,
+                     const QString& name) {
     const Data base = sample<Data>();
     QCOMPARE(unprintable(base), QString());
     for (std::size_t k = 0; k < fields<Data>; ++k) {
         const Data one = sample<Data>(k);
-        QStringList amounts;
         bool reaches = false;
-        for (const reports::Row<Data>& row : page.rows) {
-            for (const reports::Cell<Data>& cell : row.cells) {
+        QStringList amounts;
+        for (const Row<Data>& row : page.rows) {
+            for (const Cell<Data>& cell : row.cells) {
                 if (cell.text(one) != cell.text(base)) {
                     reaches = true;
                     amounts << (cell.bound ? QStringList{cell.name} : QStringList{});
@@ -82,8 +83,7 @@ void checkEveryField(const reports::Page<Data>& page, QString (*unprintable)(con
             }
         }
         QVERIFY2(reaches, qPrintable(QString("field %1 is not on the page").arg(k)));
-        QCOMPARE(unprintable(one),
-                 amounts.isEmpty() ? QString() : reports::tooWideMessage(amounts[0]));
+        QCOMPARE(unprintable(one), amounts.isEmpty() ? QString() : tooWideMessage(amounts[0]));
     }
     QVERIFY(unprintable(sample<Data>(field)).contains('"' + name + '"'));
 }
@@ -95,17 +95,12 @@ QString run(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-struct Word {
-    QString text;
-    double left, top, right;
-};
-
-// Prints the page to a real PDF (the printer left in the other orientation) and checks that
-// it is one sheet of its orientation, nothing runs off it, and every text of the table stands
-// where its cell puts it within a hundredth of an inch: labels by their first word, amounts
-// by their last, centred texts by both.
+// Prints the page to a real PDF (the printer left in the other orientation): one sheet of the
+// page's orientation, nothing run off it, and every text of the table where its cell puts it
+// within a hundredth of an inch: labels by their first word, amounts by their last, centred
+// texts by both.
 template <typename Data>
-void checkPdf(const reports::Page<Data>& page, bool (*print)(toolkit::Printer&, const Data&)) {
+void checkPdf(const Page<Data>& page, bool (*print)(toolkit::Printer&, const Data&)) {
     QTemporaryDir dir;
     const QString file = dir.filePath("page.pdf");
     const bool landscape = page.orientation == Orientation::Landscape;
@@ -114,29 +109,28 @@ void checkPdf(const reports::Page<Data>& page, bool (*print)(toolkit::Printer&, 
         printer->setOrientation(landscape ? Orientation::Portrait : Orientation::Landscape);
         QVERIFY(print(*printer, sample<Data>()));
     }
-    const auto info = QRegularExpression(R"(Pages:\s+(\d+)[\s\S]*Page size:\s+([\d.]+) x ([\d.]+))")
+    const auto info = QRegularExpression(R"(Pages:\s+1\s[\s\S]*Page size:\s+([\d.]+) x ([\d.]+))")
                           .match(run("pdfinfo", {file}));
-    QVERIFY2(info.hasMatch(), "pdfinfo is needed: run scripts/install-deps");
-    QCOMPARE(info.captured(1), QString("1"));
-    const double width = info.captured(2).toDouble() / 72;
-    QCOMPARE(width > info.captured(3).toDouble() / 72, landscape);
+    QVERIFY2(info.hasMatch(), "not one page, or no pdfinfo: run scripts/install-deps");
+    const double width = info.captured(1).toDouble() / 72;
+    QCOMPARE(width > info.captured(2).toDouble() / 72, landscape);
+    struct Word {
+        QString text;
+        double left, top, right;
+    };
     QList<Word> words;
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
     for (auto it = word.globalMatch(run("pdftotext", {"-bbox", file, "-"})); it.hasNext();) {
         const auto m = it.next();
         // Compatibility forms undo ligatures such as "ff" set as one glyph.
-        words << Word{m.captured(4)
-                          .normalized(QString::NormalizationForm_KC)
-                          .replace("&amp;", "&")
-                          .replace("&apos;", "'")
-                          .replace("&quot;", "\""),
-                      m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
+        QString text = m.captured(4).normalized(QString::NormalizationForm_KC);
+        text.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\"");
+        words << Word{text, m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
                       m.captured(3).toDouble() / 72};
-        QVERIFY2(words.last().right < width - 0.25, qPrintable(words.last().text + " clipped"));
+        QVERIFY2(words.last().right < width - 0.25, qPrintable(text + " runs off the page"));
     }
-    const Data data = sample<Data>();
-    for (const reports::Row<Data>& row : page.rows) {
+    for (const Row<Data>& row : page.rows) {
         // The edge of the word of the row with this text nearest to x.
         auto edge = [&](const QString& text, bool left, double x) {
             double best = qInf();
@@ -148,15 +142,14 @@ void checkPdf(const reports::Page<Data>& page, bool (*print)(toolkit::Printer&, 
             }
             return best;
         };
-        for (const reports::Cell<Data>& c : row.cells) {
-            const QString text = c.text(data), first = text.section(' ', 0, 0),
+        for (const Cell<Data>& c : row.cells) {
+            const QString text = c.text(sample<Data>()), first = text.section(' ', 0, 0),
                           last = text.section(' ', -1);
             const double at = c.align == Align::Left ? edge(first, true, c.x)
                               : c.align == Align::Right
                                   ? edge(last, false, c.x)
-                                  : (edge(first, true, c.x - 1) + edge(last, false, c.x + 1)) / 2;
-            QVERIFY2(text.isEmpty() || qAbs(at - c.x) < 0.01,
-                     qPrintable(text + " at " + QString::number(at)));
+                                  : (edge(first, true, c.x) + edge(last, false, c.x)) / 2;
+            QVERIFY2(text.isEmpty() || qAbs(at - c.x) < 0.01, qPrintable(text + " misplaced"));
         }
     }
 }
@@ -169,8 +162,8 @@ private slots:
     void drawing();
     void amountsKeepToTheirColumn_data();
     void amountsKeepToTheirColumn();
-    void everyField_data();
-    void everyField();
+    void everyPage_data();
+    void everyPage();
     void sums_data();
     void sums();
 };
@@ -180,7 +173,7 @@ private slots:
 void TestReports::drawing() {
     testing::RecordingPrinter printer;
     printer.setItalic(true);
-    QVERIFY(reports::printPage(printer, samplePage(4), Sample{"ab", "12345"}));
+    QVERIFY(printPage(printer, samplePage(4), Sample{"ab", "12345"}));
     QCOMPARE(printer.pages.size(), 1);
     QCOMPARE(printer.pages[0].orientation, Orientation::Landscape);
     QStringList printed;
@@ -199,34 +192,31 @@ void TestReports::drawing() {
                                    "rule 4,1.15 to 5,1.15"}));
 }
 
-// The column's space ends exactly where "12345" begins.
+// The column's space ends exactly where "12345" begins; the message names the row's caption.
 void TestReports::amountsKeepToTheirColumn_data() {
     QTest::addColumn<Sample>("data");
     QTest::addColumn<bool>("fits");
     QTest::newRow("fills-its-space-exactly") << Sample{"", "12345"} << true;
     QTest::newRow("one-digit-more-refused") << Sample{"", "123456"} << false;
-    QTest::newRow("empty-fits") << Sample{"", ""} << true;
     QTest::newRow("text-without-a-space-never-refused") << Sample{QString(309, '9'), ""} << true;
 }
 
 void TestReports::amountsKeepToTheirColumn() {
     QFETCH(Sample, data);
     QFETCH(bool, fits);
-    const double bound = 5 - reports::measuredWidth("12345", {9});
-    QCOMPARE(reports::tooWide(samplePage(bound), data),
-             fits ? QString() : reports::tooWideMessage("Line"));
+    const QString refused = tooWide(samplePage(5 - measuredWidth("12345", {9})), data);
+    QCOMPARE(refused, fits ? QString() : tooWideMessage("Line"));
 }
 
-void TestReports::everyField_data() {
+void TestReports::everyPage_data() {
     QTest::addColumn<QString>("page");
     QTest::newRow("computation-portrait") << "computation";
     QTest::newRow("statement-landscape") << "statement";
     QTest::newRow("relief-portrait") << "relief";
 }
 
-void TestReports::everyField() {
+void TestReports::everyPage() {
     QFETCH(QString, page);
-    using namespace reports;
     if (page == "computation") {
         checkEveryField<ComputationData>(computationPage(), unprintable, 1, "Gross Salary");
         checkPdf<ComputationData>(computationPage(), printComputation);
@@ -241,8 +231,8 @@ void TestReports::everyField() {
 
 // Two texts: the 80CCD line of the computation, the government's and the employee's shares.
 // Six: the statement's DA Arr. line from the dearness, MGC and transport arrears of January
-// and February 2012, the total adding the three as printed. No sums: refused by the line's
-// name, never printed as "inf".
+// and February 2012, the total adding the three as printed. A sum too large to add refuses
+// the page by the line's name, never printed as "inf".
 void TestReports::sums_data() {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("sums");
@@ -250,9 +240,7 @@ void TestReports::sums_data() {
         QTest::newRow(name) << texts << sums;
     };
     row("nps-52288-plus-52289", {"52288", "52289"}, {"104577"});
-    row("nps-leading-numbers-100abc-and-1,000-x1-as-0", {"100abc", "1,000x1"}, {"101"});
-    row("nps-fraction-and-negative", {"-500.5", "200"}, {"-300.5"});
-    row("nps-tenths-add-without-noise", {"0.1", "0.2"}, {"0.3"});
+    row("nps-leading-numbers-tenths-without-noise", {"0.1abc", "0.2,5"}, {"0.3"});
     row("nps-too-large-to-add-refused", {"1e308", "1e308"}, {"NPS (EC + GC) (80CCD)"});
     row("arrears-worked-example-4104", {"1764", "1764", "176", "176", "112", "112"},
         {"3528", "352", "224", "4104"});
@@ -267,28 +255,26 @@ void TestReports::sums_data() {
 void TestReports::sums() {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, sums);
-    auto c = sample<reports::ComputationData>();
-    auto s = sample<reports::SalaryStatementData>();
+    auto c = sample<ComputationData>();
+    auto s = sample<SalaryStatementData>();
     QStringList printed;
     QString refused;
     if (texts.size() == 2) {
         c.npsGovernment = texts[0];
         c.npsEmployee = texts[1];
-        printed << reports::npsAmount(c).value_or("none");
-        refused = reports::unprintable(c);
+        printed << npsAmount(c).value_or("none");
+        refused = unprintable(c);
     } else {
         s.dearnessArrears = {texts[0], texts[1]};
         s.mgcArrears = {texts[2], texts[3]};
         s.transportArrears = {texts[4], texts[5]};
-        const auto a = reports::arrearsRow(s).value_or(reports::ArrearsRow{"none", "", "", ""});
+        const ArrearsRow a = arrearsRow(s).value_or(ArrearsRow{"none", "", "", ""});
         printed << a.dearness << a.mgc << a.transport << a.total;
-        refused = reports::unprintable(s);
+        refused = unprintable(s);
     }
     const bool none = printed[0] == "none";
-    if (!none) {
-        QCOMPARE(printed, sums);
-    }
     QCOMPARE(refused.contains("too large to add up for the line \"" + sums[0] + '"'), none);
+    QCOMPARE(none ? sums : printed, sums);
 }
 
 QTEST_MAIN(TestReports)
