@@ -28,6 +28,7 @@ struct BatchServices : toolkit::Messages,
     std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override {
         return toolkit::QtPrinter::pdfFile(path);
     }
+    void preview(const std::function<bool(toolkit::Printer&)>&) override {}
     bool ask(const QString&) override { return false; }
     Choice saveChanges(const QString&) override { return Choice::Discard; }
     QString pdfFileName(const QString&) override { return {}; }

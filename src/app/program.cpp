@@ -240,6 +240,14 @@ void Program::wireMenu() {
             [this] { exportFromMenu(Page::Computation); });
     connect(menu_.actExportStatement, &QAction::triggered, this,
             [this] { exportFromMenu(Page::Statement); });
+    connect(menu_.actPreview, &QAction::triggered, this, [this] {
+        const PageToPrint p = page(Page::Computation);
+        if (!p.unprintable.isEmpty()) {
+            services_.messages.inform(p.unprintable);
+            return;
+        }
+        services_.printers.preview(p.draw);
+    });
     connect(menu_.actExit, &QAction::triggered, this, &Program::requestExit);
     connect(menu_.actAbout, &QAction::triggered, this, [this] {
         services_.messages.inform(

@@ -56,8 +56,10 @@ std::unique_ptr<QtPrinter> QtPrinter::pdfFile(const QString& path) {
     return std::unique_ptr<QtPrinter>(new QtPrinter(nullptr, path));
 }
 
-QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, const QString& path)
-    : printer_(std::move(printer)), path_(path) {
+QtPrinter::QtPrinter(QPrinter& printer) : QtPrinter(nullptr, QString(), &printer) {}
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, const QString& path, QPrinter* borrowed)
+    : owned_(std::move(printer)), printer_(borrowed ? borrowed : owned_.get()), path_(path) {
     if (!printer_) {
         pdf_ = std::make_unique<PdfDocument>(path_, QPageLayout::Portrait);
     }

@@ -56,6 +56,9 @@ public:
     // could not be written whole leaves the old one as it was.
     static std::unique_ptr<QtPrinter> pdfFile(const QString& path);
 
+    // Draws onto a printer it does not own, such as a print preview's.
+    explicit QtPrinter(QPrinter& printer);
+
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -74,7 +77,7 @@ public:
 
 private:
     struct PdfDocument;
-    QtPrinter(std::unique_ptr<QPrinter> printer, const QString& path);
+    QtPrinter(std::unique_ptr<QPrinter> printer, const QString& path, QPrinter* borrowed = nullptr);
 
     // The printer, or the PDF document about to be written.
     QPagedPaintDevice& device() const;
@@ -84,9 +87,10 @@ private:
     bool finishFile();
     QPointF device(double x, double y) const;
 
-    std::unique_ptr<QPrinter> printer_; // null for a PDF file
-    QString path_;                      // the PDF file
-    std::unique_ptr<PdfDocument> pdf_;  // the next (or current) document of the PDF file
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_;                // null for a PDF file
+    QString path_;                     // the PDF file
+    std::unique_ptr<PdfDocument> pdf_; // the next (or current) document of the PDF file
     std::unique_ptr<QPainter> painter_;
     bool failed_ = false; // the current document can no longer be produced
     QString failure_;

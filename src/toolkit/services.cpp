@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace toolkit {
@@ -87,6 +89,16 @@ Printer* QtPrinters::defaultPrinter() {
 
 std::unique_ptr<Printer> QtPrinters::pdfFile(const QString& path) {
     return QtPrinter::pdfFile(path);
+}
+
+void QtPrinters::preview(const std::function<bool(Printer&)>& page) {
+    QPrintPreviewDialog dialog(QApplication::activeWindow());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&page](QPrinter* device) {
+                         QtPrinter printer(*device);
+                         page(printer);
+                     });
+    dialog.exec();
 }
 
 } // namespace toolkit

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 namespace toolkit {
@@ -55,6 +56,8 @@ public:
     virtual Printer* defaultPrinter() = 0;
     // A printer whose one page goes to a PDF file at the path.
     virtual std::unique_ptr<Printer> pdfFile(const QString& path) = 0;
+    // Shows the page as it would print, drawn by `page`, in a modal print preview.
+    virtual void preview(const std::function<bool(Printer&)>& page) = 0;
 };
 
 class QtMessages : public Messages {
@@ -84,6 +87,7 @@ class QtPrinters : public Printers {
 public:
     Printer* defaultPrinter() override;
     std::unique_ptr<Printer> pdfFile(const QString& path) override;
+    void preview(const std::function<bool(Printer&)>& page) override;
 
 private:
     std::unique_ptr<QtPrinter> default_;

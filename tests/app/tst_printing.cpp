@@ -245,6 +245,32 @@ private slots:
         QCOMPARE(texts(*print->window()), before);
         QVERIFY(print->isEnabled());
     }
+
+    // Print Preview shows the very page that Print prints, marks, places and fonts alike.
+    void previewShowsThePrintedPage() {
+        Hub hub;
+        QTest::mouseClick(ready(hub, "computation"), Qt::LeftButton);
+        hub.program.menu().actPreview->trigger();
+        RecordingPrinters& printers = hub.fakes.printers;
+        QCOMPARE(printers.previewed.pages.size(), 1);
+        const auto marks = [](const RecordedPage& page) {
+            QStringList out;
+            for (const PageMark& m : page.marks) {
+                out << QStringLiteral("%1@%2,%3-%4,%5 %6 %7%8")
+                           .arg(m.text)
+                           .arg(m.x)
+                           .arg(m.y)
+                           .arg(m.x2)
+                           .arg(m.y2)
+                           .arg(m.font.name)
+                           .arg(m.font.size)
+                           .arg(m.font.bold ? "b" : "");
+            }
+            return out;
+        };
+        QCOMPARE(marks(printers.previewed.pages[0]), marks(printers.printer.pages.last()));
+        QVERIFY(marks(printers.printer.pages.last()).size() > 43);
+    }
 };
 
 QTEST_MAIN(TestPrinting)

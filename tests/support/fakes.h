@@ -73,12 +73,14 @@ class RecordingPrinters : public toolkit::Printers {
 public:
     toolkit::Printer* defaultPrinter() override { return installed ? &printer : nullptr; }
     std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override;
+    void preview(const std::function<bool(toolkit::Printer&)>& page) override { page(previewed); }
 
     bool installed = true;
-    RecordingPrinter printer; // the default printer
-    RecordingPrinter pdf;     // the pages sent to PDF files
-    QStringList pdfPaths;     // the files asked for, in order
-    bool realPdf = false;     // write real PDF files instead of recording their pages
+    RecordingPrinter printer;   // the default printer
+    RecordingPrinter pdf;       // the pages sent to PDF files
+    RecordingPrinter previewed; // the pages shown in a print preview
+    QStringList pdfPaths;       // the files asked for, in order
+    bool realPdf = false;       // write real PDF files instead of recording their pages
 };
 
 // The recording fakes bundled, with the services that point at them.
