@@ -33,6 +33,7 @@ struct Silent : toolkit::Messages,
     std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override {
         return toolkit::QtPrinter::pdfFile(path);
     }
+    void preview(const std::function<bool(toolkit::Printer&)>&) override {}
     bool ask(const QString&) override { return true; }
     QString pdfFileName(const QString&) override { return pdfPath; }
     Choice saveChanges(const QString&) override { return Choice::Discard; }
