@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
     QApplication::setWindowIcon(toolkit::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     toolkit::QtMessages messages;
