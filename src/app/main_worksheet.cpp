@@ -92,6 +92,7 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     cmdcalhr = button("cmdcalhr", "Calc.", 2880, 2040, 495, 255, calcFont);
     cmdcalhp = button("cmdcalhp", "Calc.", calcAtField, 3480, 495, 255, calcFont);
     cmdcalded80 = button("cmdcalded80", "Calc.", calcAtField, 4440, 495, 255, calcFont);
+    cmdcalrel89 = button("cmdcalrel89", "Calc.", 9240, 1080, 495, 255, calcFont);
     const QFont commandFont = toolkit::sansSerif(9.75, true);
     cmdcalc = button("cmdcalc", "&Calculate", 6360, 3960, 1452, 375, commandFont);
     cmdprint = button("cmdprint", "&Print", 8040, 3960, 1452, 375, commandFont);
@@ -120,8 +121,9 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     // that the net taxable income and the tax beside it were not worked out from.
     toolkit::bindChange(txtded80, {cmdprint});
 
-    QWidget* order[] = {txtname,  cmdcalgs,    txtgs,    txttp,     cmdcalhr, txthra,   txtos,
-                        cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc,  cmdprint, cmdexit};
+    QWidget* order[] = {txtname,  cmdcalgs,  txtgs,    txttp,       cmdcalhr,
+                        txthra,   txtos,     cmdcalhp, cmdcalded80, cmdcalrel89,
+                        txtrel89, txtdedtax, cmdcalc,  cmdprint,    cmdexit};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -156,6 +158,7 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     connect(cmdcalhr, &QPushButton::clicked, this, &MainWorksheet::hraAsked);
     connect(cmdcalhp, &QPushButton::clicked, this, &MainWorksheet::housePropertyAsked);
     connect(cmdcalded80, &QPushButton::clicked, this, &MainWorksheet::deductionsAsked);
+    connect(cmdcalrel89, &QPushButton::clicked, this, &MainWorksheet::reliefAsked);
     connect(cmdprint, &QPushButton::clicked, this, &MainWorksheet::printAsked);
     connect(cmdexit, &QPushButton::clicked, this, &MainWorksheet::exitAsked);
     connect(Label7, &toolkit::LinkLabel::clicked, this, &MainWorksheet::downloadPageAsked);
@@ -226,6 +229,11 @@ void MainWorksheet::takeHouseProperty(double income) {
 void MainWorksheet::takeDeductions(double grandTotal) {
     toolkit::writeFigure(txtded80, grandTotal);
     txtrel89->setFocus();
+}
+
+void MainWorksheet::takeRelief(double relief) {
+    toolkit::writeFigure(txtrel89, relief);
+    txtdedtax->setFocus();
 }
 
 // Only takeSalary writes the carriers, always with a finite figure's number text, which

@@ -24,6 +24,7 @@ public:
     void takeHraExemption(double exemption);
     void takeHouseProperty(double income);
     void takeDeductions(double grandTotal);
+    void takeRelief(double relief);
 
     // The pay of the year that the salary form left in the hidden carriers, exactly as they
     // show it, for the HRA and deductions forms to start from.
@@ -89,6 +90,7 @@ public:
     QPushButton* cmdcalhr;
     QPushButton* cmdcalhp;
     QPushButton* cmdcalded80;
+    QPushButton* cmdcalrel89;
     QPushButton* cmdcalc;
     QPushButton* cmdprint;
     QPushButton* cmdexit;
@@ -105,6 +107,7 @@ signals:
     void hraAsked();
     void housePropertyAsked();
     void deductionsAsked();
+    void reliefAsked();
     void printAsked();
     void exitAsked();
     void downloadPageAsked();

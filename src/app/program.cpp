@@ -24,7 +24,9 @@ Program::Program(toolkit::Services services)
           detailForm<DeductionsForm>(&DeductionsForm::returned, &Program::returnFromDeductions)),
       houseProperty_(detailForm<HousePropertyForm>(&HousePropertyForm::returned,
                                                    &Program::returnFromHouseProperty)),
-      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)), salary_([this] {
+      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)),
+      relief_(detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)),
+      salary_([this] {
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
@@ -69,6 +71,7 @@ void Program::wireWorksheet(MainWorksheet& w) {
     // House property: nothing is copied in; the form keeps what it held.
     connect(&w, &MainWorksheet::housePropertyAsked, this, [this] { houseProperty_.show(); });
     connect(&w, &MainWorksheet::salaryAsked, this, &Program::openSalary);
+    connect(&w, &MainWorksheet::reliefAsked, this, &Program::openRelief);
     connect(&w, &MainWorksheet::printAsked, this, &Program::printComputation);
 }
 
@@ -102,6 +105,18 @@ void Program::openHra() {
 
 void Program::returnFromHra(double exemption) {
     main_.show().takeHraExemption(exemption);
+}
+
+// Relief u/s 89: item 3 is the net taxable income as the worksheet shows it, at every
+// opening; the DA arrears of a calculated salary table relate to 2011-12.
+void Program::openRelief() {
+    const QString income = worksheet().snapshot().netTaxableIncome;
+    const SalaryForm* salary = salary_.existing();
+    relief_.show().fill(income, salary ? salary->arrearsOfDa() : std::nullopt);
+}
+
+void Program::returnFromRelief(double relief) {
+    main_.show().takeRelief(relief);
 }
 
 void Program::openSalary() {
@@ -193,6 +208,9 @@ void Program::exit() {
         f->hide();
     }
     if (SalaryForm* f = salary_.existing()) {
+        f->hide();
+    }
+    if (ReliefForm* f = relief_.existing()) {
         f->hide();
     }
     if (splash_) {

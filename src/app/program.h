@@ -6,6 +6,7 @@
 #include "deductions/deductions_form.h"
 #include "house_property/house_property_form.h"
 #include "hra/hra_form.h"
+#include "relief/relief_form.h"
 #include "salary/salary_form.h"
 #include "toolkit/lazy.h"
 #include "toolkit/services.h"
@@ -38,6 +39,7 @@ public:
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
     toolkit::Lazy<HousePropertyForm>& houseProperty() { return houseProperty_; }
     toolkit::Lazy<HraForm>& hra() { return hra_; }
+    toolkit::Lazy<ReliefForm>& relief() { return relief_; }
     toolkit::Lazy<SalaryForm>& salary() { return salary_; }
     SplashForm* splash() const { return splash_.data(); }
     bool ended() const { return ended_; }
@@ -61,6 +63,8 @@ private:
     void returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown);
     void openHra();
     void returnFromHra(double exemption);
+    void openRelief();
+    void returnFromRelief(double relief);
     void openSalary();
     void returnFromSalary(const fiscora::SalaryTotals& totals);
 
@@ -69,6 +73,7 @@ private:
     toolkit::Lazy<DeductionsForm> deductions_;
     toolkit::Lazy<HousePropertyForm> houseProperty_;
     toolkit::Lazy<HraForm> hra_;
+    toolkit::Lazy<ReliefForm> relief_;
     toolkit::Lazy<SalaryForm> salary_;
     // The detail forms as their last Back carried them into the worksheet.
     HousePropertyForm::Snapshot housePropertyCarried_;

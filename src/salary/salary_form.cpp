@@ -269,6 +269,15 @@ void SalaryForm::takeName(const QString& name) {
     cbonps->setFocus();
 }
 
+// Print and Back stand enabled exactly while no figure has changed since Calculate.
+std::optional<double> SalaryForm::arrearsOfDa() const {
+    if (!cmdbak->isEnabled()) {
+        return std::nullopt;
+    }
+    return toolkit::readFigure(txtttl[fiscora::janArrears]) +
+           toolkit::readFigure(txtttl[fiscora::febArrears]);
+}
+
 SalaryForm::Snapshot SalaryForm::snapshot() const {
     Snapshot s;
     s.name = txtnam->text();

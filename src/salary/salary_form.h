@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <array>
 #include <map>
+#include <optional>
 
 class SalaryForm : public toolkit::Form {
     Q_OBJECT
@@ -38,6 +39,10 @@ public:
         QString grandTotal;
     };
     Snapshot snapshot() const;
+
+    // The DA arrears of January and February 2012 received in the year (the totals of the two
+    // arrears months), while the table stands as Calculate left it; nothing otherwise.
+    std::optional<double> arrearsOfDa() const;
 
     toolkit::TextBox* txtnam;
     QComboBox* cbonps;

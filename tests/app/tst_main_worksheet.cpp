@@ -80,9 +80,9 @@ void TestMainWorksheet::emptiedFieldShowsSelectedZero() {
 
 void TestMainWorksheet::tabOrder() {
     showAndActivate();
-    const QStringList expected = {"txtname",   "cmdcalgs", "txtgs",    "txttp",       "cmdcalhr",
-                                  "txthra",    "txtos",    "cmdcalhp", "cmdcalded80", "txtrel89",
-                                  "txtdedtax", "cmdcalc",  "cmdprint", "cmdexit"};
+    const QStringList expected = {"txtname",  "cmdcalgs",  "txtgs",    "txttp",       "cmdcalhr",
+                                  "txthra",   "txtos",     "cmdcalhp", "cmdcalded80", "cmdcalrel89",
+                                  "txtrel89", "txtdedtax", "cmdcalc",  "cmdprint",    "cmdexit"};
     w->cmdprint->setEnabled(true); // a disabled button is skipped, as it should be
     w->txtname->setFocus();
     QTRY_VERIFY(w->txtname->hasFocus());
