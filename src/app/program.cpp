@@ -24,8 +24,12 @@ Program::Program(toolkit::Services services)
           detailForm<DeductionsForm>(&DeductionsForm::returned, &Program::returnFromDeductions)),
       houseProperty_(detailForm<HousePropertyForm>(&HousePropertyForm::returned,
                                                    &Program::returnFromHouseProperty)),
-      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)),
-      relief_(detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)),
+      hra_(detailForm<HraForm>(&HraForm::returned, &Program::returnFromHra)), relief_([this] {
+          ReliefForm* f =
+              detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)();
+          connect(f, &ReliefForm::printRequested, this, &Program::printRelief);
+          return f;
+      }),
       salary_([this] {
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
@@ -149,6 +153,13 @@ void Program::printStatement() {
               [&data](toolkit::Printer& printer) {
                   return reports::printSalaryStatement(printer, data);
               });
+}
+
+void Program::printRelief() {
+    const reports::ReliefData data =
+        reliefData(relief_.get().snapshot(), worksheet().snapshot().name);
+    printPage(reports::unprintable(data), QStringLiteral("Relief u-s 89(1) 2012-13.pdf"),
+              [&data](toolkit::Printer& printer) { return reports::printRelief(printer, data); });
 }
 
 void Program::printPage(const QString& unprintable, const QString& pdfName,

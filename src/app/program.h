@@ -34,6 +34,9 @@ public:
     void printComputation();
     // The salary form's Print: the statement of salary from its table as it stands.
     void printStatement();
+    // The relief form's Print: Annexure I from the form as it stands, under the worksheet's
+    // name.
+    void printRelief();
 
     MainWorksheet& worksheet() { return main_.get(); }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }

@@ -85,3 +85,20 @@ reports::SalaryStatementData statementData(const SalaryForm::Snapshot& s) {
     d.grandTotal = s.grandTotal;
     return d;
 }
+
+reports::ReliefData reliefData(const ReliefForm::Snapshot& r, const QString& name) {
+    reports::ReliefData d;
+    d.name = name;
+    d.dateOfBirth = r.birth;
+    d.sex = r.sex;
+    for (std::size_t i = 0; i < d.items.size(); ++i) {
+        d.items[i] = r.items[i + 1]; // the page's items start at item 1
+    }
+    for (std::size_t i = 0; i < d.years.size(); ++i) {
+        const ReliefForm::Snapshot::Row& y = r.rows[i];
+        d.years[i] = {y.year,        y.totalIncome,    y.arrears,   y.category, y.incomeWithArrears,
+                      y.taxOnIncome, y.taxWithArrears, y.difference};
+    }
+    d.downloadPage = MainWorksheet::downloadAddress().toString();
+    return d;
+}

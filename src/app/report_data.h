@@ -4,7 +4,9 @@
 #include "app/main_worksheet.h"
 #include "deductions/deductions_form.h"
 #include "house_property/house_property_form.h"
+#include "relief/relief_form.h"
 #include "reports/computation_report.h"
+#include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
 #include "salary/salary_form.h"
 
@@ -18,3 +20,7 @@ reports::ComputationData computationData(const MainWorksheet::Snapshot& w,
 // The statement of salary: the twelve months of the year, the two arrears months, the
 // totals and the annual figures.
 reports::SalaryStatementData statementData(const SalaryForm::Snapshot& salary);
+
+// Annexure I of relief under s.89(1): the relief form as it stands, under the worksheet's
+// name; the download page named in the footer.
+reports::ReliefData reliefData(const ReliefForm::Snapshot& relief, const QString& name);

@@ -141,6 +141,70 @@ private slots:
         QVERIFY(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled());
     }
 
+    void printedPageTakesEveryCell_data() {
+        QTest::addColumn<bool>("printer"); // a printer installed, or the page saved as a PDF
+        QTest::newRow("default-printer") << true;
+        QTest::newRow("pdf-when-no-printer") << false;
+    }
+    // Each cell of the form holds a text of its own; on the page, each row of Table A stands
+    // on one line, its cells in the order of the form's columns, and items 1 to 8 stand one
+    // under the other, ending at one edge.
+    void printedPageTakesEveryCell() {
+        QFETCH(bool, printer);
+        testing::FakeServices& fakes = hub->fakes;
+        fakes.printers.installed = printer;
+        fakes.questions.answer = true;
+        fakes.saveDialog.chosen = "annexure.pdf";
+        hub->w.txtname->setText("A. Taxpayer");
+        ReliefForm& f = open();
+        f.dtpdob->setDate(QDate(1953, 4, 1));
+        f.optfemale->click();
+        const auto tag = [](int row, int column) { return QString::number(100 * row + column); };
+        for (int r = 0; r < 7; ++r) {
+            f.txtti[r]->setText(tag(r + 1, 0));
+            f.txtarr[r]->setText(tag(r + 1, 1));
+        }
+        f.txtitem[3]->setText("93");
+        f.cmdcal->click();
+        for (int r = 0; r < 7; ++r) {
+            int c = 2;
+            for (const auto* column : {&f.txtcat, &f.txtti2, &f.txttax1, &f.txttax2, &f.txtdiff}) {
+                (*column)[r]->setText(tag(r + 1, c++));
+            }
+        }
+        for (int i : {1, 2, 4, 5, 6, 7, 8}) {
+            f.txtitem[i]->setText(QString::number(90 + i));
+        }
+        QTest::mouseClick(f.cmdprn, Qt::LeftButton);
+        QVERIFY2(hub->shown().isEmpty(), qPrintable(hub->shown().join('\n')));
+        const auto& pages = printer ? fakes.printers.printer.pages : fakes.printers.pdf.pages;
+        QCOMPARE(pages.size(), 1);
+        QMap<QString, testing::PageMark> at;
+        for (const testing::PageMark& m : pages[0].texts()) {
+            at.insert(m.text, m);
+        }
+        for (const char* text : {"A. Taxpayer", "01/04/1953", "Female"}) {
+            QVERIFY2(at.contains(text), text);
+        }
+        for (int r = 0; r < 7; ++r) {
+            QStringList cells{f.lblfy[r]->text()};
+            for (int c = 0; c < 7; ++c) {
+                cells << tag(r + 1, c);
+            }
+            for (int c = 0; c < cells.size(); ++c) {
+                QVERIFY2(at.contains(cells[c]), qPrintable(cells[c]));
+                QCOMPARE(at[cells[c]].y, at[cells[0]].y);
+                QVERIFY2(c == 0 || at[cells[c]].right() > at[cells[c - 1]].right() + 0.3,
+                         qPrintable(cells[c]));
+            }
+        }
+        for (int i = 1; i <= 8; ++i) {
+            const testing::PageMark& item = at[QString::number(90 + i)];
+            QCOMPARE(item.right(), at["91"].right());
+            QVERIFY2(i == 1 || item.y > at[QString::number(89 + i)].y, qPrintable(item.text));
+        }
+    }
+
     void seniorNote_data() {
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<bool>("senior");
