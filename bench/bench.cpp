@@ -129,8 +129,17 @@ template <typename F> void operation(const char* what, int runs, F once) {
                   (micros.empty() ? QStringLiteral("ms") : spread(micros, "%8.2f %8.2f %8.2f ms")));
 }
 
+// A control of a form, by its object name.
+template <typename W = QLineEdit> W* at(const QWidget& form, const char* name) {
+    return form.findChild<W*>(QString::fromLatin1(name));
+}
+
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void click(const QWidget& form, const char* name) {
+    click(at<QAbstractButton>(form, name));
 }
 
 // The worked year through every form, then each operation timed on it.
@@ -148,59 +157,60 @@ void measureOperations(int runs) {
     bench::FullPaint painted([&](long long) { salaryShown = true; });
     painted.arm(QStringLiteral("Form1"));
     operation("Calc. opens the salary form, on screen whole", 1, [&](int) {
-        click(w.cmdcalgs);
+        click(w, "cmdcalgs");
         QTRY_VERIFY_WITH_TIMEOUT(salaryShown, 10000);
     });
     SalaryForm& salary = program.salary().get();
-    salary.cbonps->setCurrentText("Y");
-    salary.txtbp[0]->setText("21000");
-    salary.txtgp[0]->setText("4200");
+    at<QComboBox>(salary, "cbonps")->setCurrentText("Y");
+    at(salary, "txtbp(0)")->setText("21000");
+    at(salary, "txtgp(0)")->setText("4200");
     // One key typed into "Jan 12" basic pay runs down all fourteen months; the figure
     // alternates so that every key is a change.
-    QLineEdit* jan = salary.txtbp[0];
+    QLineEdit* jan = at(salary, "txtbp(0)");
     operation("keystroke in Jan 12 basic pay (14-row copy)", runs * 10, [&](int i) {
         jan->setCursorPosition(int(jan->text().size()));
         QTest::keyClick(jan, i % 2 ? Qt::Key_Backspace : Qt::Key_0);
     });
     jan->setText("21000");
-    operation("Calculate, salary form", runs, [&](int) { click(salary.cmdcal); });
+    operation("Calculate, salary form", runs, [&](int) { click(salary, "cmdcal"); });
     silent.pdfPath = folder.filePath("salary.pdf");
-    operation("Print to PDF, statement of salary", runs, [&](int) { click(salary.cmdprn); });
-    click(salary.cmdbak);
+    operation("Print to PDF, statement of salary", runs, [&](int) { click(salary, "cmdprn"); });
+    click(salary, "cmdbak");
 
-    click(w.cmdcalhr);
+    click(w, "cmdcalhr");
     HraForm& hra = program.hra().get();
-    hra.txtRP->setText("120000");
-    operation("Calculate, HRA form", runs, [&](int) { click(hra.cmdcal); });
-    click(hra.cmdback);
-    w.txtos->setText("5000");
+    at(hra, "txtRP")->setText("120000");
+    operation("Calculate, HRA form", runs, [&](int) { click(hra, "cmdcal"); });
+    click(hra, "cmdback");
+    at(w, "txtos")->setText("5000");
 
-    click(w.cmdcalhp);
+    click(w, "cmdcalhp");
     HousePropertyForm& house = program.houseProperty().get();
-    QTest::mouseClick(house.optso, Qt::LeftButton, {}, QPoint(5, house.optso->height() / 2));
-    house.txtintt->setText("180000");
-    operation("Calculate, house property form", runs, [&](int) { click(house.cmdtot); });
-    click(house.cmdbk);
+    auto* selfOccupied = at<QRadioButton>(house, "optso");
+    QTest::mouseClick(selfOccupied, Qt::LeftButton, {}, QPoint(5, selfOccupied->height() / 2));
+    at(house, "txtintt")->setText("180000");
+    operation("Calculate, house property form", runs, [&](int) { click(house, "cmdtot"); });
+    click(house, "cmdbk");
 
-    click(w.cmdcalded80);
+    click(w, "cmdcalded80");
     DeductionsForm& deductions = program.deductions().get();
-    deductions.txtlic->setText("30000");
-    deductions.txtppf->setText("20000");
-    deductions.txttf1->setText("12000");
-    deductions.txt80ccf->setText("25000");
-    deductions.txt80d->setText("18000");
-    deductions.txt80g->setText("2000");
-    operation("Calculate, deductions form", runs, [&](int) { click(deductions.cmdtot); });
-    click(deductions.cmdbk);
+    at(deductions, "txtlic")->setText("30000");
+    at(deductions, "txtppf")->setText("20000");
+    at(deductions, "txttf1")->setText("12000");
+    at(deductions, "txt80ccf")->setText("25000");
+    at(deductions, "txt80d")->setText("18000");
+    at(deductions, "txt80g")->setText("2000");
+    operation("Calculate, deductions form", runs, [&](int) { click(deductions, "cmdtot"); });
+    click(deductions, "cmdbk");
 
-    w.txtdedtax->setText("20000");
-    operation("Calculate, main worksheet", runs, [&](int) { click(w.cmdcalc); });
+    at(w, "txtdedtax")->setText("20000");
+    operation("Calculate, main worksheet", runs, [&](int) { click(w, "cmdcalc"); });
     silent.pdfPath = folder.filePath("computation.pdf");
-    operation("Print to PDF, computation of income tax", runs, [&](int) { click(w.cmdprint); });
+    operation("Print to PDF, computation of income tax", runs, [&](int) { click(w, "cmdprint"); });
     const QFileInfo pdf(silent.pdfPath);
-    if (!pdf.exists() || pdf.size() == 0 || w.txtbaltax->text() != "-11175") {
+    if (!pdf.exists() || pdf.size() == 0 || at(w, "txtbaltax")->text() != "-11175") {
         std::fprintf(stderr, "the worked year did not come out as expected (balance %s)\n",
-                     qPrintable(w.txtbaltax->text()));
+                     qPrintable(at(w, "txtbaltax")->text()));
     }
 }
 

@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         std::printf("worksheet %lld\npeak %ld\n", at, bench::peakKilobytes());
         std::printf("exit %lld\n", bench::monotonicMicros());
         std::fflush(stdout);
-        program.worksheet().cmdexit->click();
+        program.worksheet().findChild<QAbstractButton*>("cmdexit")->click();
     });
     painted.arm(QStringLiteral("frmSplash"));
     program.start();

@@ -59,6 +59,23 @@ public:
     };
     Snapshot snapshot() const;
 
+    // Calculate: enables Print and works out every tax figure from the fields as they stand.
+    // Refuses, with a message and no field changed, when a figure is too large to work with.
+    void calculate();
+
+signals:
+    // The buttons and the link that take the user elsewhere, for the hub.
+    void salaryAsked();
+    void hraAsked();
+    void housePropertyAsked();
+    void deductionsAsked();
+    void reliefAsked();
+    void printAsked();
+    void exitAsked();
+    void downloadPageAsked();
+
+private:
+    // The controls, each found by its object name (the same as here) from a test.
     // Heads of income and tax figures.
     toolkit::TextBox* txtname;
     toolkit::TextBox* txtgs;
@@ -97,22 +114,6 @@ public:
 
     toolkit::LinkLabel* Label7;
 
-    // Calculate: enables Print and works out every tax figure from the fields as they stand.
-    // Refuses, with a message and no field changed, when a figure is too large to work with.
-    void calculate();
-
-signals:
-    // The buttons and the link that take the user elsewhere, for the hub.
-    void salaryAsked();
-    void hraAsked();
-    void housePropertyAsked();
-    void deductionsAsked();
-    void reliefAsked();
-    void printAsked();
-    void exitAsked();
-    void downloadPageAsked();
-
-private:
     toolkit::Messages& messages_;
 
     toolkit::TextBox* field(const char* name, toolkit::TextBox::Kind kind, int left, int top,

@@ -47,6 +47,19 @@ public:
     };
     Snapshot snapshot() const;
 
+    // Calculate: the totals with their limits; enables Back. Refuses, with a message and
+    // no field changed, when a figure is too large to work with.
+    void calculate();
+    // Back: hides the form and announces the grand total with the form as it stands.
+    void back();
+
+signals:
+    // Back was pressed: the grand total of deductions for the worksheet, and the form's
+    // figures that the printed computation shows beside it.
+    void returned(double grandTotal, const DeductionsForm::Snapshot& shown);
+
+private:
+    // The controls, each found by its object name (the same as here) from a test.
     // Section 80C
     toolkit::TextBox* txtgpf;
     toolkit::TextBox* txtgis;
@@ -75,18 +88,6 @@ public:
     QPushButton* cmdtot;
     QPushButton* cmdbk;
 
-    // Calculate: the totals with their limits; enables Back. Refuses, with a message and
-    // no field changed, when a figure is too large to work with.
-    void calculate();
-    // Back: hides the form and announces the grand total with the form as it stands.
-    void back();
-
-signals:
-    // Back was pressed: the grand total of deductions for the worksheet, and the form's
-    // figures that the printed computation shows beside it.
-    void returned(double grandTotal, const DeductionsForm::Snapshot& shown);
-
-private:
     void checkMediclaim();
     toolkit::TextBox* field(const char* name, toolkit::TextBox::Kind kind, int left, int top,
                             const QString& accessible);

@@ -30,6 +30,19 @@ public:
     };
     Snapshot snapshot() const;
 
+    // Calculate: the income from the house; enables Back. Refuses, with a message naming
+    // the field and no field changed, a figure that is not a number or is too large.
+    void calculate();
+    // Back: hides the form and announces the income (or loss) with the form as it stands.
+    void back();
+
+signals:
+    // Back was pressed: the income from house property for the worksheet, and the form's
+    // figures that the printed computation shows beside it.
+    void returned(double income, const HousePropertyForm::Snapshot& shown);
+
+private:
+    // The controls, each found by its object name (the same as here) from a test.
     QGroupBox* frmask;
     QRadioButton* optso;
     QRadioButton* optrent;
@@ -56,18 +69,6 @@ public:
     QPushButton* cmdtot;
     QPushButton* cmdbk;
 
-    // Calculate: the income from the house; enables Back. Refuses, with a message naming
-    // the field and no field changed, a figure that is not a number or is too large.
-    void calculate();
-    // Back: hides the form and announces the income (or loss) with the form as it stands.
-    void back();
-
-signals:
-    // Back was pressed: the income from house property for the worksheet, and the form's
-    // figures that the printed computation shows beside it.
-    void returned(double income, const HousePropertyForm::Snapshot& shown);
-
-private:
     void rentedOut();
     void selfOccupied();
 

@@ -27,17 +27,6 @@ public:
     // The most characters a user may type into an entry field.
     static constexpr int typedLength = 10;
 
-    toolkit::TextBox* txtbp;
-    toolkit::TextBox* txtnpa;
-    toolkit::TextBox* txtda;
-    toolkit::TextBox* txtns;
-    toolkit::TextBox* txthra;
-    toolkit::TextBox* txtRP;
-    toolkit::TextBox* txthrx;
-
-    QPushButton* cmdcal;
-    QPushButton* cmdback;
-
     // CALCULATE: total salary and the exemption; enables BACK. Refuses, with a message
     // naming the field and no field changed, a figure that is not a number or too large.
     void calculate();
@@ -49,5 +38,17 @@ signals:
     void returned(double exemption);
 
 private:
+    // The controls, each found by its object name (the same as here) from a test.
+    toolkit::TextBox* txtbp;
+    toolkit::TextBox* txtnpa;
+    toolkit::TextBox* txtda;
+    toolkit::TextBox* txtns;
+    toolkit::TextBox* txthra;
+    toolkit::TextBox* txtRP;
+    toolkit::TextBox* txthrx;
+
+    QPushButton* cmdcal;
+    QPushButton* cmdback;
+
     toolkit::Messages& messages_;
 };

@@ -19,8 +19,6 @@
 class SalaryForm : public toolkit::Form {
     Q_OBJECT
 public:
-    using Column = std::array<toolkit::TextBox*, fiscora::payRows>;
-
     explicit SalaryForm(toolkit::Messages& messages);
 
     // The worksheet's name, as far as this form's field takes it; then the focus goes to
@@ -44,6 +42,24 @@ public:
     // arrears months), while the table stands as Calculate left it; nothing otherwise.
     std::optional<double> arrearsOfDa() const;
 
+    // Calculate: fills every output of the table from the entries as they stand and
+    // enables Print and Back. Refuses, with a message naming the cell and nothing changed,
+    // an arrears basic pay that is not a number or a figure too large to compute with.
+    void calculate();
+
+    // Back: hands the year's totals to the main worksheet.
+    void back();
+
+signals:
+    // The year's totals, for the main worksheet.
+    void transferred(const fiscora::SalaryTotals& totals);
+    // The user asked for the printed statement of salary.
+    void printRequested();
+
+private:
+    using Column = std::array<toolkit::TextBox*, fiscora::payRows>;
+
+    // The controls, each found by its object name (the same as here) from a test.
     toolkit::TextBox* txtnam;
     QComboBox* cbonps;
     QComboBox* cboclass1; // city class for HRA
@@ -76,21 +92,6 @@ public:
     // Row labels 0 to 13, column headings and captions 14 to 31.
     std::map<int, QLabel*> Label1;
 
-    // Calculate: fills every output of the table from the entries as they stand and
-    // enables Print and Back. Refuses, with a message naming the cell and nothing changed,
-    // an arrears basic pay that is not a number or a figure too large to compute with.
-    void calculate();
-
-    // Back: hands the year's totals to the main worksheet.
-    void back();
-
-signals:
-    // The year's totals, for the main worksheet.
-    void transferred(const fiscora::SalaryTotals& totals);
-    // The user asked for the printed statement of salary.
-    void printRequested();
-
-private:
     toolkit::TextBox* cell(const QString& name, toolkit::TextBox::Kind kind, int left, int top,
                            int width = 975, int height = 315);
     QLabel* label(int index, const QString& text, int left, int top, bool bold = true);

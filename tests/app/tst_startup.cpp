@@ -1,6 +1,6 @@
 // Start-up, the download link and the ways the program ends.
 #include "app/program.h"
-#include "support/fakes.h"
+#include "support/controls.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -51,7 +51,7 @@ void TestStartup::link() {
     program.showWorksheet();
     const QUrl page = MainWorksheet::downloadAddress();
     for (int click = 1; click <= 2; ++click) {
-        QTest::mouseClick(program.worksheet().Label7, Qt::LeftButton);
+        QTest::mouseClick(testing::find<QWidget>(&program.worksheet(), "Label7"), Qt::LeftButton);
         QCOMPARE(fakes.browser.opened, QList<QUrl>(click, page));
         QCOMPARE(fakes.messages.shown,
                  QStringList(browser ? 0 : click, "Unable to start Web browser !"));
@@ -75,7 +75,7 @@ void TestStartup::programEnds() {
     if (closeBox) {
         QVERIFY(program.worksheet().close());
     } else {
-        QTest::mouseClick(program.worksheet().cmdexit, Qt::LeftButton);
+        QTest::mouseClick(testing::button(&program.worksheet(), "cmdexit"), Qt::LeftButton);
     }
     QCOMPARE(finished.size(), 1);
     QVERIFY(program.ended());

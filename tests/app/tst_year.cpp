@@ -2,7 +2,7 @@
 // the salary form's life in the hub: kept for the next Calc., discarded when closed.
 #include "support/hub.h"
 
-#include <QtTest>
+using namespace testing;
 
 class TestYear : public QObject {
     Q_OBJECT
@@ -25,91 +25,75 @@ private slots:
 //   income 622970 - 150000 + 5000 = 477970; net taxable 285682, to the ten rupees 285680;
 //   tax 10% of 85680 = 8568; cess 3% 257; total 8825; balance -11175.
 void TestYear::wholeYearThroughEveryForm() {
-    testing::Hub hub;
+    Hub hub;
     MainWorksheet& w = hub.w;
-    testing::activate(&w);
-    w.txtname->setText("Ravi Kumar Srinivasan Iyengar"); // 29 characters
-    QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    SalaryForm& salary = hub.program.salary().get();
+    activate(&w);
+    fill(&w, "txtname=Ravi Kumar Srinivasan Iyengar"); // 29 characters
+    SalaryForm& salary = hub.open("cmdcalgs", hub.program.salary());
     QVERIFY(QTest::qWaitForWindowActive(&salary));
-    QCOMPARE(salary.txtnam->text(), QString("Ravi Kumar Srinivasan Iyen")); // 26 at most
-    QTRY_VERIFY(salary.cbonps->hasFocus());
+    QCOMPARE(texts(&salary, "txtnam"), QString("Ravi Kumar Srinivasan Iyen")); // 26 at most
+    QTRY_VERIFY(find<QComboBox>(&salary, "cbonps")->hasFocus());
     QTest::keyClick(salary.windowHandle(), Qt::Key_A, Qt::ControlModifier);
-    testing::typeText(salary.windowHandle(), "Y");
-    salary.txtbp[0]->setText("21000");
-    salary.txtgp[0]->setText("4200");
-    salary.cmdcal->click();
-    QTest::mouseClick(salary.cmdbak, Qt::LeftButton);
+    typeText(salary.windowHandle(), "Y");
+    fill(&salary, "txtbp(0)=21000;txtgp(0)=4200");
+    salary.calculate();
+    QTest::mouseClick(button(&salary, "cmdbak"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const QStringList carried = {w.txtgs->text(), w.txttp->text(),  w.txtbp->text(),
-                                 w.txtda->text(), w.txthrr->text(), w.txtnpa->text(),
-                                 w.txtmgc->text()};
-    QCOMPARE(carried,
-             QStringList({"700280", "9600", "258080", "214424", "92544", "50400", "52288"}));
-    QTRY_VERIFY(w.cmdcalhr->hasFocus());
+    QCOMPARE(texts(&w, "txtgs txttp txtbp txtda txthrr txtnpa txtmgc"),
+             QString("700280 9600 258080 214424 92544 50400 52288"));
+    QTRY_VERIFY(button(&w, "cmdcalhr")->hasFocus());
     QVERIFY(salary.isVisible()); // behind the worksheet, for the next Calc.
 
     QTest::keyClick(w.windowHandle(), Qt::Key_Space); // the HRA's Calc., which has the focus
     HraForm& hra = hub.program.hra().get();
-    hra.txtRP->setText("120000");
-    hra.cmdcal->click();
-    hra.cmdback->click();
-    w.txtos->setText("5000");
+    fill(&hra, "txtRP=120000");
+    hra.calculate();
+    hra.back();
+    fill(&w, "txtos=5000");
 
-    w.cmdcalhp->click();
-    HousePropertyForm& house = hub.program.houseProperty().get();
-    testing::fill(&house, "optso;txtintt=180000");
-    house.cmdtot->click();
-    house.cmdbk->click();
+    HousePropertyForm& house = hub.open("cmdcalhp", hub.program.houseProperty());
+    fill(&house, "optso;txtintt=180000");
+    house.calculate();
+    house.back();
 
-    w.cmdcalded80->click();
-    DeductionsForm& ded = hub.program.deductions().get();
-    QCOMPARE(ded.txt80ccdec->text() + " " + ded.txt80ccdgc->text(), QString("52288 52288"));
-    testing::fill(&ded, "txtlic=30000;txtppf=20000;txttf1=12000;txt80ccf=25000;txt80d=18000;"
-                        "txt80g=2000");
-    ded.cmdtot->click();
-    ded.cmdbk->click();
+    DeductionsForm& ded = hub.open("cmdcalded80", hub.program.deductions());
+    QCOMPARE(texts(&ded, "txt80ccdec txt80ccdgc"), QString("52288 52288"));
+    fill(&ded, "txtlic=30000;txtppf=20000;txttf1=12000;txt80ccf=25000;txt80d=18000;txt80g=2000");
+    ded.calculate();
+    ded.back();
 
-    w.txtdedtax->setText("20000");
-    QTest::mouseClick(w.cmdcalc, Qt::LeftButton);
-    const QStringList shown = {w.txthra->text(),   w.txthp->text(),    w.txtded80->text(),
-                               w.txtexall->text(), w.txtnsal->text(),  w.txtgti->text(),
-                               w.txtnti->text(),   w.txtgtax->text(),  w.txtcess->text(),
-                               w.txtttax->text(),  w.txtbaltax->text()};
-    QCOMPARE(shown, QStringList({"67710", "-150000", "192288", "77310", "622970", "477970",
-                                 "285680", "8568", "257", "8825", "-11175"}));
-    QVERIFY(w.cmdprint->isEnabled());
+    fill(&w, "txtdedtax=20000");
+    QTest::mouseClick(button(&w, "cmdcalc"), Qt::LeftButton);
+    QCOMPARE(texts(&w, "txthra txthp txtded80 txtexall txtnsal txtgti txtnti txtgtax txtcess "
+                       "txtttax txtbaltax"),
+             QString("67710 -150000 192288 77310 622970 477970 285680 8568 257 8825 -11175"));
+    QVERIFY(button(&w, "cmdprint")->isEnabled());
     QVERIFY(hub.shown().isEmpty());
 }
 
 // After Back the same form comes up again with its figures and the worksheet's new name;
 // once its window is closed, the next Calc. starts afresh; Exit hides it with the rest.
 void TestYear::salaryFormKeptUntilClosed() {
-    testing::Hub hub;
-    MainWorksheet& w = hub.w;
-    QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    QPointer<SalaryForm> first = &hub.program.salary().get();
-    first->txtbp[0]->setText("21000");
-    first->cmdcal->click();
-    first->cmdbak->click();
-    w.txtname->setText("Meena");
-    QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    QCOMPARE(&hub.program.salary().get(), first.data());
-    QCOMPARE(first->txtnam->text(), QString("Meena"));
-    QCOMPARE(first->txtbp[13]->text(), QString("21630")); // with its increment
-    QVERIFY(first->cmdbak->isEnabled());                  // the name does not enter the figures
-    QTRY_VERIFY(first->cbonps->hasFocus());
+    Hub hub;
+    QPointer<SalaryForm> first = &hub.open("cmdcalgs", hub.program.salary());
+    fill(first, "txtbp(0)=21000");
+    first->calculate();
+    button(first, "cmdbak")->click();
+    fill(&hub.w, "txtname=Meena");
+    QCOMPARE(&hub.open("cmdcalgs", hub.program.salary()), first.data());
+    QCOMPARE(texts(first, "txtnam txtbp(13)"), QString("Meena 21630")); // with its increment
+    QVERIFY(button(first, "cmdbak")->isEnabled()); // the name does not enter the figures
+    QTRY_VERIFY(find<QComboBox>(first, "cbonps")->hasFocus());
 
-    first->chkinc->setChecked(false);
+    button(first, "chkinc")->click();
     QVERIFY(first->close());
     QVERIFY(!hub.program.salary().exists());
     QTRY_VERIFY(first.isNull());
-    QTest::mouseClick(w.cmdcalgs, Qt::LeftButton);
-    SalaryForm& fresh = hub.program.salary().get();
-    QCOMPARE(fresh.txtbp[0]->text() + " " + fresh.txtgtotal->text(), QString("0 0"));
-    QVERIFY(fresh.chkinc->isChecked() && !fresh.cmdbak->isEnabled());
+    SalaryForm& fresh = hub.open("cmdcalgs", hub.program.salary());
+    QCOMPARE(texts(&fresh, "txtbp(0) txtgtotal"), QString("0 0"));
+    QVERIFY(button(&fresh, "chkinc")->isChecked() && !button(&fresh, "cmdbak")->isEnabled());
 
-    QTest::mouseClick(w.cmdexit, Qt::LeftButton);
+    QTest::mouseClick(button(&hub.w, "cmdexit"), Qt::LeftButton);
     QVERIFY(hub.program.ended() && !fresh.isVisible());
 }
 

@@ -1,15 +1,15 @@
 // The deductions form driven as a user drives it, opened and left through the worksheet.
 #include "support/hub.h"
 
-using testing::row;
+using namespace testing;
 
 class TestDeductionsForm : public QObject {
     Q_OBJECT
-    std::unique_ptr<testing::Hub> hub;
-    DeductionsForm& open() { return testing::open(hub->w.cmdcalded80, hub->program.deductions()); }
+    std::unique_ptr<Hub> hub;
+    DeductionsForm& open() { return hub->open("cmdcalded80", hub->program.deductions()); }
 
 private slots:
-    void init() { hub = std::make_unique<testing::Hub>(); }
+    void init() { hub = std::make_unique<Hub>(); }
     void cleanup() { hub.reset(); }
 
     void calculate_data() {
@@ -21,6 +21,10 @@ private slots:
              "txttf2=128;txtinf=256;txtos=512;txt80ccc=2048;txt80ccdec=4096;txt80ccdgc=8192;"
              "txt80ccf=16384;txt80d=0.5;txt80g=0.25;txtoth=0.125",
              "", "2047 16383 16384 32767.875"});
+        // 80CCE: the employee's share counts within the 100000 limit, the government's on top.
+        row("nps-employee-within-limit-government-on-top",
+            {"txtgpf=90000;txt80ccdec=20000;txt80ccdgc=5000", "", "90000 105000 0 105000"});
+        row("80ccf-cut-to-20000-in-its-field", {"txt80ccf=25000;txt80g=1", "", "0 0 20000 20001"});
         row("mediclaim-letters-count-as-0", {"txtgpf=1000;txt80d=abc", "", "1000 1000 0 1000"});
         // Refused: no "inf" in a field, and no 80CCF correction.
         const QString at = "txtgpf=1000|txt80ccf=25000;";
@@ -35,22 +39,28 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, refused);
         QFETCH(QString, shown);
-        DeductionsForm& f = open();
-        testing::checkCalculate(*hub, &f, f.cmdbk, steps, refused,
-                                {f.txt80c, f.txttot1, f.txt80ccf, f.txtgt80}, shown);
+        checkCalculate(hub->shown(), &open(), "cmdbk", steps, refused,
+                       "txt80c txttot1 txt80ccf txtgt80", shown);
     }
 
+    // The year's contribution goes into both NPS fields at every opening, over what was typed
+    // there: a write that changes a figure withdraws Back, one that leaves it does not. Then
     // 80C 110000; with 80CCC and the employee's 12000, 132000 is cut to 100000 and the
     // government's 12000 comes on top: 112000; 80CCF is cut to 20000; with 80D and 80G, 157000.
-    void workedExampleThroughBack() {
-        hub->w.txtmgc->setText("12000"); // as the salary form leaves it
+    void contributionCopiedThenWorkedExampleThroughBack() {
+        fill(&hub->w, "txtmgc=12000"); // as the salary form leaves it
         DeductionsForm& f = open();
-        testing::fill(&f, "txtgpf=60000;txtlic=30000;txtppf=20000;txt80ccc=10000;txt80ccf=25000;"
-                          "txt80d=20000;txt80g=5000");
-        f.cmdtot->click();
-        QCOMPARE(testing::texts({f.txt80ccdgc, f.txt80c, f.txttot1, f.txt80ccf, f.txtgt80}),
-                 QString("12000 110000 112000 20000 157000"));
-        testing::checkBack(*hub, &f, f.cmdbk, hub->w.txtded80, "157000", hub->w.txtrel89);
+        fill(&f, "txt80ccdec=100;txt80ccdgc=200;txtgpf=60000;txtlic=30000;txtppf=20000;"
+                 "txt80ccc=10000;txt80ccf=25000;txt80d=20000;txt80g=5000");
+        f.calculate();
+        open();
+        QVERIFY(!button(&f, "cmdbk")->isEnabled());
+        f.calculate();
+        open();
+        QVERIFY(button(&f, "cmdbk")->isEnabled());
+        QCOMPARE(texts(&f, "txt80ccdec txt80ccdgc txt80c txttot1 txt80ccf txtgt80"),
+                 QString("12000 12000 110000 112000 20000 157000"));
+        checkBack(*hub, &f, "cmdbk", "txtded80", "157000", "txtrel89");
     }
 
     void mediclaimTypedAboveLimit_data() {
@@ -63,39 +73,21 @@ private slots:
     void mediclaimTypedAboveLimit() {
         QFETCH(QString, typed);
         DeductionsForm& f = open();
+        QLineEdit* mediclaim = find(&f, "txt80d");
         QStringList whenShown;
-        hub->fakes.messages.onInform = [&](const QString&) { whenShown << f.txt80d->text(); };
-        testing::typeInto(f.txt80d, typed);
+        hub->fakes.messages.onInform = [&](const QString&) { whenShown << mediclaim->text(); };
+        typeInto(mediclaim, typed);
         hub->fakes.messages.onInform = nullptr;
         QCOMPARE(whenShown, QStringList{typed});
         QCOMPARE(hub->shown(), QStringList{DeductionsForm::mediclaimLimitMessage()});
-        QCOMPARE(f.txt80d->text(), QString("30000"));
-        QVERIFY(f.txt80g->hasFocus());
+        QCOMPARE(mediclaim->text(), QString("30000"));
+        QVERIFY(find(&f, "txt80g")->hasFocus());
     }
 
-    void changeWithdrawsBack() {
-        DeductionsForm& f = open();
-        testing::checkChangesWithdrawBack(&f, f.cmdbk);
-    }
-
-    // The carrier goes into both NPS fields at every opening, over what was typed there; a
-    // write that changes a figure withdraws Back, one that leaves it as it was does not.
-    void calcCopiesContributionEveryTime() {
-        hub->w.txtmgc->setText("52288");
-        DeductionsForm& f = open();
-        testing::fill(&f, "txt80ccdec=100;txt80ccdgc=200");
-        f.cmdtot->click();
-        open();
-        QCOMPARE(testing::texts({f.txt80ccdec, f.txt80ccdgc}), QString("52288 52288"));
-        QVERIFY(!f.cmdbk->isEnabled());
-        f.cmdtot->click();
-        open();
-        QVERIFY(f.cmdbk->isEnabled());
-    }
+    void changeWithdrawsBack() { checkChangesWithdrawBack(&open(), "cmdbk"); }
 
     void hiddenKeepsFiguresClosedStartsAfresh() {
-        testing::checkLifecycle(hub->program.deductions(), hub->w.cmdcalded80,
-                                &DeductionsForm::txtnsc, &DeductionsForm::cmdbk);
+        checkLifecycle(*hub, hub->program.deductions(), "cmdcalded80", "txtnsc", "cmdbk");
     }
 };
 

@@ -1,0 +1,95 @@
+#pragma once
+// Driving a form as a user does, by the object names of its controls. Header only.
+#include "support/fakes.h"
+#include "toolkit/form.h"
+#include "toolkit/textbox.h"
+
+#include <QtTest>
+
+namespace testing {
+
+// A control of a form by its object name; a name that is not there ends the test at once.
+template <typename W = QLineEdit> W* find(const QWidget* form, const QString& name) {
+    W* w = form->findChild<W*>(name);
+    if (!w) {
+        qFatal("%s has no %s", qPrintable(form->objectName()), qPrintable(name));
+    }
+    return w;
+}
+inline QAbstractButton* button(const QWidget* form, const QString& name) {
+    return find<QAbstractButton>(form, name);
+}
+
+// The texts of the fields named, "txtns txthrx", joined by spaces.
+inline QString texts(const QWidget* form, const QString& names) {
+    QStringList shown;
+    for (const QString& name : names.split(' ')) {
+        shown << find(form, name)->text();
+    }
+    return shown.join(' ');
+}
+
+inline QString texts(const QList<QLineEdit*>& fields) {
+    QStringList shown;
+    for (const QLineEdit* field : fields) {
+        shown << field->text();
+    }
+    return shown.join(' ');
+}
+
+// "optso;txtintt=30001": clicks each option named and sets each field's text, in turn.
+inline void fill(const QWidget* form, const QString& entries) {
+    for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
+        if (!entry.contains('=')) {
+            button(form, entry)->click();
+        } else {
+            find(form, entry.section('=', 0, 0))->setText(entry.section('=', 1));
+        }
+    }
+}
+
+// A data row of texts, one for each column.
+inline void row(const char* name, std::initializer_list<QString> texts) {
+    QTestData& data = QTest::newRow(name);
+    for (const QString& text : texts) {
+        data << text;
+    }
+}
+
+inline void activate(QWidget* window) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Types as a user does: the field entered, its whole text selected, replaced key by key.
+inline void typeInto(QLineEdit* field, const QString& text) {
+    activate(field->window());
+    field->setFocus();
+    QTRY_COMPARE(field->selectedText(), field->text());
+    typeText(field->window()->windowHandle(), text);
+}
+
+// Fills the form and presses Calculate, its default button, for each step of "a=1|b=2".
+// Refused: one message naming the field by its caption, the focus there if it is an entry,
+// the results as the step before left them, the guarded button (Back, Print) not enabled.
+inline void checkCalculate(const QStringList& messages, toolkit::Form* form, const QString& guarded,
+                           const QString& steps, const QString& refused, const QString& results,
+                           const QString& expected) {
+    activate(form);
+    for (const QString& step : steps.split('|')) {
+        fill(form, step);
+        form->defaultButton()->click();
+    }
+    QCOMPARE(texts(form, results), expected);
+    QCOMPARE(button(form, guarded)->isEnabled(), refused.isEmpty());
+    QCOMPARE(messages.size(), refused.isEmpty() ? 0 : 1);
+    QVERIFY2(refused.isEmpty() || messages[0].contains('"' + refused + '"'),
+             qPrintable(messages.value(0)));
+    for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
+        if (!refused.isEmpty() && box->accessibleName() == refused && !box->isReadOnly()) {
+            QTRY_VERIFY(box->hasFocus());
+        }
+    }
+}
+
+} // namespace testing
