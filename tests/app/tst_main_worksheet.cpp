@@ -80,25 +80,6 @@ private slots:
         }
         QCOMPARE(seen, expected);
     }
-
-    void enterAnywhereCalculates_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("in-gross-salary") << "txtgs";
-        QTest::newRow("in-name") << "txtname";
-        QTest::newRow("on-a-calc-button") << "cmdcalhp";
-        QTest::newRow("in-an-output") << "txtnti";
-    }
-    void enterAnywhereCalculates() {
-        QFETCH(QString, focus);
-        activate(w.get());
-        typeInto(find(w.get(), "txtgs"), "300000");
-        auto* target = find<QWidget>(w.get(), focus);
-        target->setFocus();
-        QTRY_VERIFY(target->hasFocus());
-        QTest::keyClick(w->windowHandle(), Qt::Key_Return);
-        QCOMPARE(find(w.get(), "txtgtax")->text(), QString("10000"));
-        QVERIFY(button(w.get(), "cmdprint")->isEnabled());
-    }
 };
 
 QTEST_MAIN(TestMainWorksheet)
