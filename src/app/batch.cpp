@@ -52,13 +52,18 @@ QString csvField(QString text) {
     return text;
 }
 
-// Presses Calculate and then Back, as the user would; false when either was refused.
-bool calculateAndBack(QAbstractButton* calculate, QAbstractButton* back) {
-    calculate->click();
-    if (!back->isEnabled()) {
+// Presses the form's Calculate and then its Back, found by their names as a user finds them
+// by their captions; false when either was refused. No form: nothing to press.
+bool calculateAndBack(QWidget* form, const char* calculate, const char* back) {
+    if (!form) {
+        return true;
+    }
+    form->findChild<QAbstractButton*>(QLatin1String(calculate))->click();
+    auto* backButton = form->findChild<QAbstractButton*>(QLatin1String(back));
+    if (!backButton->isEnabled()) {
         return false;
     }
-    back->click();
+    backButton->click();
     return true;
 }
 
@@ -77,26 +82,28 @@ Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
         return failed(QStringLiteral("The file could not be opened."));
     }
     const bool hasSalary = program.salary().exists();
-    if (SalaryForm* f = program.salary().existing(); f && !calculateAndBack(f->cmdcal, f->cmdbak)) {
-        return failed(QStringLiteral("The salary form did not calculate."));
-    }
-    if (HraForm* f = program.hra().existing(); f && !calculateAndBack(f->cmdcal, f->cmdback)) {
-        return failed(QStringLiteral("The HRA form did not calculate."));
-    }
-    if (HousePropertyForm* f = program.houseProperty().existing();
-        f && !calculateAndBack(f->cmdtot, f->cmdbk)) {
-        return failed(QStringLiteral("The house property form did not calculate."));
-    }
-    if (DeductionsForm* f = program.deductions().existing();
-        f && !calculateAndBack(f->cmdtot, f->cmdbk)) {
-        return failed(QStringLiteral("The deductions form did not calculate."));
-    }
-    if (ReliefForm* f = program.relief().existing(); f && !calculateAndBack(f->cmdcal, f->cmdbak)) {
-        return failed(QStringLiteral("The relief form did not calculate."));
+    // In the order of the year: salary, HRA, house property, deductions, relief.
+    const struct {
+        QWidget* form;
+        const char* calculate;
+        const char* back;
+    } steps[] = {
+        {program.salary().existing(), "cmdcal", "cmdbak"},
+        {program.hra().existing(), "cmdcal", "cmdback"},
+        {program.houseProperty().existing(), "cmdtot", "cmdbk"},
+        {program.deductions().existing(), "cmdtot", "cmdbk"},
+        {program.relief().existing(), "cmdcal", "cmdbak"},
+    };
+    for (const auto& step : steps) {
+        if (!calculateAndBack(step.form, step.calculate, step.back)) {
+            return failed(
+                QStringLiteral("The form \"%1\" did not calculate.").arg(step.form->windowTitle()));
+        }
     }
     MainWorksheet& w = program.worksheet();
-    w.cmdcalc->click();
-    if (!w.cmdprint->isEnabled() || !desktop.told.isEmpty()) {
+    w.findChild<QAbstractButton*>(QStringLiteral("cmdcalc"))->click();
+    if (!w.findChild<QAbstractButton*>(QStringLiteral("cmdprint"))->isEnabled() ||
+        !desktop.told.isEmpty()) {
         return failed(QStringLiteral("The worksheet did not calculate."));
     }
     const QString stem = QFileInfo(file).completeBaseName();

@@ -59,7 +59,9 @@ Program::Program(toolkit::Services services)
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
-          followEnabled(menu().actExportStatement, f->cmdprn);
+          // The statement's export follows the form's Print, found by its name.
+          followEnabled(menu().actExportStatement,
+                        f->findChild<QAbstractButton*>(QStringLiteral("cmdprn")));
           return f;
       }),
       year_(services_,

@@ -1,6 +1,7 @@
 // The year file: every control of every form kept through Save and Open, bad files refused
 // with nothing changed, a failed save leaving the old file whole, and the question about
 // unsaved changes.
+#include "support/controls.h"
 #include "support/hub.h"
 
 #include <QCheckBox>
@@ -153,8 +154,8 @@ void TestYearFile::badFile() {
     writeText(path, "{" + heading + R"(, "frmmain": {"txtgs": "777", "optso": 5}, "Form1": )" +
                         form1 + R"(, "Form2": {"txtRP": 5}, "unknown": 3})");
     testing::Hub hub;
-    hub.w.txtos->setText("5000");
-    hub.program.houseProperty().get().optso->click();
+    testing::fill(&hub.w, "txtos=5000");
+    testing::fill(&hub.program.houseProperty().get(), "optso");
     const QStringList before = everything(hub.program);
     QVERIFY(!hub.program.year().open(path));
     QCOMPARE(hub.shown().size(), 1);
@@ -185,7 +186,7 @@ void TestYearFile::failedSave() {
     writeText(dir_.filePath("full/year.fiscora"), "old year");
     writeText(dir_.filePath("old.txt"), "old text");
     testing::Hub hub;
-    hub.w.txtname->setText("Asha");
+    testing::fill(&hub.w, "txtname=Asha");
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -248,7 +249,7 @@ void TestYearFile::unsavedChanges() {
     if (closeBox) {
         hub.w.close();
     } else {
-        hub.w.cmdexit->click();
+        testing::button(&hub.w, "cmdexit")->click();
     }
     const bool goesOn = change.isEmpty() || choice != int(toolkit::Questions::Choice::Cancel);
     QCOMPARE(hub.fakes.questions.asked.size(), change.isEmpty() ? 0 : 1);
