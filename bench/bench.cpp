@@ -3,6 +3,7 @@
 // operations a user waits for on the worked year, the first press beside the warm ones.
 // Minimum, median and maximum of each.
 #include "app/program.h"
+#include "toolkit/look.h"
 #include "toolkit/printer.h"
 #include "toolkit/services.h"
 #include "watch.h"
@@ -221,6 +222,7 @@ void measureOperations(int runs) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    toolkit::installFonts(); // as the program does: the pages ask for Tahoma
     const int runs = qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS") > 1
                          ? qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS")
                          : 15;

@@ -1,6 +1,7 @@
 #include "app/batch.h"
 #include "app/program.h"
 #include "toolkit/icon.h"
+#include "toolkit/look.h"
 #include "toolkit/services.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(toolkit::programIcon());
     // The installed launcher's name, by which desktops match the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
+    toolkit::installFonts(); // before any form or page asks for a font
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
