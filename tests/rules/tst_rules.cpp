@@ -94,7 +94,6 @@ private slots:
         // clang-format off
         QTest::newRow("da-65pc-8027.5-to-even-8028") << "DA:" << 2 << 10150.0 << 2200.0 << 8028.0;
         QTest::newRow("da-70pc-from-july") << "DA:" << 6 << 21000.0 << 4200.0 << 17640.0;
-        QTest::newRow("da-arrears-21000-4200-gives-1764") << "DA:" << 0 << 21000.0 << 4200.0 << 1764.0;
         QTest::newRow("da-arrears-each-side-rounded-10-gives-0") << "DA:" << 1 << 10.0 << 0.0 << 0.0;
         QTest::newRow("da-arrears-each-side-rounded-50-gives-3") << "DA:" << 1 << 50.0 << 0.0 << 3.0;
         QTest::newRow("hra-X-30pc") << "HRA:X" << 2 << 25200.0 << 0.0 << 7560.0;
@@ -105,18 +104,15 @@ private slots:
         QTest::newRow("hra-arrears-row-never-drawn") << "HRA:X" << 0 << 30000.0 << 0.0 << kept;
         QTest::newRow("tpa-gp-5400-band-1") << "TPA:A/A-1" << 2 << 15600.0 << 5400.0 << 5280.0;
         QTest::newRow("tpa-gp-5399-band-2") << "TPA:A/A-1" << 2 << 15600.0 << 5399.0 << 2640.0;
-        QTest::newRow("tpa-gp-4200-band-2") << "TPA:A/A-1" << 6 << 9300.0 << 4200.0 << 2720.0;
         QTest::newRow("tpa-gp-2800-bp-7440-band-3") << "TPA:Oth." << 2 << 7440.0 << 2800.0 << 1320.0;
         QTest::newRow("tpa-gp-2800-bp-7439-band-4") << "TPA:A/A-1" << 2 << 7439.0 << 2800.0 << 990.0;
         QTest::newRow("tpa-gp-1900-bp-0-no-band-keeps") << "TPA:A/A-1" << 2 << 0.0 << 1900.0 << kept;
         QTest::newRow("tpa-A-bp-0.4-is-paid") << "TPA:A/A-1" << 2 << 0.4 << 1900.0 << 990.0;
-        QTest::newRow("tpa-A-negative-bp-no-band") << "TPA:A/A-1" << 2 << -5.0 << 1900.0 << kept;
         QTest::newRow("tpa-Oth-bp-0.5-to-even-0-no-band") << "TPA:Oth." << 2 << 0.5 << 1900.0 << kept;
         QTest::newRow("tpa-Oth-bp-1.5-rounds-to-2-band-4") << "TPA:Oth." << 2 << 1.5 << 1900.0 << 660.0;
         QTest::newRow("tpa-Oth-negative-bp-band-4") << "TPA:Oth." << 2 << -5.0 << 1900.0 << 660.0;
         QTest::newRow("tpa-NA-gives-0-without-band") << "TPA:NA" << 2 << 0.0 << 0.0 << 0.0;
         QTest::newRow("tpa-lower-case-class-keeps") << "TPA:a/a-1" << 2 << 15600.0 << 5400.0 << kept;
-        QTest::newRow("tpa-3200-arrears-224") << "TPA:A/A-1" << 0 << 15600.0 << 5400.0 << 224.0;
         QTest::newRow("tpa-800-arrears-56") << "TPA:Oth." << 0 << 9300.0 << 4200.0 << 56.0;
         QTest::newRow("tpa-600-70pc-1020") << "TPA:A/A-1" << 13 << 5200.0 << 1800.0 << 1020.0;
         QTest::newRow("tpa-400-arrears-28") << "TPA:Oth." << 0 << 5200.0 << 1800.0 << 28.0;
@@ -327,26 +323,6 @@ private slots:
             figures << QString::fromStdString(lawFigure(rupees));
         }
         QCOMPARE(figures, written); // the grouping of the 80D message
-    }
-
-    // A copy of the year with a figure moved gives another result: the rules read the data.
-    void rulesReadTheLaw() {
-        YearLaw y = law;
-        y.deductions.limit80CCE = 150000;
-        y.deductions.limit80D = 35000;
-        QCOMPARE(computeSection80(y, {.gpf = 200000}).combined, 150000.0);
-        QVERIFY(!above80DLimit(y, "35000"));
-        y.house.interestCapFrom1999 = 200000;
-        QCOMPARE(allowedInterest(y, own(after, 250000)), 200000.0);
-        y.exemptions.transportExemptEachMonth = 1600;
-        QCOMPARE(fiscora::exemptTransport(y, PayColumn{0, 0, 2000}), 1600.0);
-        y.pay.npsRate = 0.2;
-        y.pay.hraClasses[0].rate = 0.5;
-        const PayTable t = computePayTable(y, year(20000, 0, "X", "A/A-1", "Y", false));
-        QCOMPARE(t.hra[2].value_or(kept), 10000.0);
-        QCOMPARE(t.mgc[2].value_or(kept), 6600.0); // 20% of 20000 + 13000
-        y.cessRate = 0.02;
-        QCOMPARE(computeTax(y, income(500000)).cess, 600.0);
     }
 };
 
