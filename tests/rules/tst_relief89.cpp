@@ -32,53 +32,44 @@ private slots:
         QTest::addColumn<Category>("category");
         QTest::addColumn<double>("income");
         QTest::addColumn<double>("tax"); // slab tax + surcharge + cess
-        struct Row {
-            const char* name;
-            int year;
-            Category category;
-            double income, tax;
-        };
-        const Row rows[] = {
-            {"2005-general-150000-5000-cess-2pc", 0, G, 150000, 5100},
-            {"2005-general-250010-30pc", 0, G, 250010, 25503},
-            {"2005-woman-150000", 0, W, 150000, 1530},
-            {"2005-senior-250000-20pc", 0, S, 250000, 13260},
-            {"2005-no-surcharge-at-1000000", 0, G, 1000000, 255000},
-            {"2005-1000004-rounds-below-threshold", 0, G, 1000004, 255000},
-            {"2005-marginal-relief-1000010", 0, G, 1000010, 255010},
-            {"2005-marginal-relief-1030000", 0, G, 1030000, 285600},
-            {"2005-full-surcharge-1040000", 0, G, 1040000, 293964},
-            {"2006-as-2005", 1, W, 150000, 1530},
-            {"2007-general-150000-cess-3pc", 2, G, 150000, 4120},
-            {"2007-general-250000", 2, G, 250000, 24720},
-            {"2007-woman-150000", 2, W, 150000, 515},
-            {"2007-senior-250000", 2, S, 250000, 11330},
-            {"2007-general-1010000-marginal-relief", 2, G, 1010000, 266770},
-            {"2007-senior-1010000-relief-on-own-scale", 2, S, 1010000, 253380},
-            {"2008-general-500000", 3, G, 500000, 56650},
-            {"2008-woman-300000-nil-to-180000", 3, W, 300000, 12360},
-            {"2008-senior-300000-nil-to-225000", 3, S, 300000, 7725},
-            {"2008-marginal-relief-1000010", 3, G, 1000010, 211160},
-            {"2008-full-surcharge-1100000", 3, G, 1100000, 266255},
-            {"2009-general-500000", 4, G, 500000, 55620},
-            {"2009-no-surcharge-1100000", 4, G, 1100000, 241020},
-            {"2009-woman-300000-nil-to-190000", 4, W, 300000, 11330},
-            {"2009-senior-300000-nil-to-240000", 4, S, 300000, 6180},
-            {"2010-general-800000", 5, G, 800000, 96820},
-            {"2010-woman-500000", 5, W, 500000, 31930},
-            {"2010-senior-500000", 5, S, 500000, 26780},
-            {"2011-general-800000", 6, G, 800000, 94760},
-            {"2011-woman-500000", 6, W, 500000, 31930},
-            {"2011-senior-500000-nil-to-250000", 6, S, 500000, 25750},
-            {"2011-very-senior-nil-to-500000", 6, V, 500000, 0},
-            {"2011-very-senior-800000", 6, V, 800000, 61800},
-            {"2011-very-senior-800010-30pc", 6, V, 800010, 61803},
-            {"2011-495005-rounds-to-even-495000", 6, G, 495005, 32445},
-            {"2012-senior-on-the-worksheet-scale", receipt, S, 500000, 30900},
-        };
-        for (const Row& r : rows) {
-            QTest::newRow(r.name) << r.year << r.category << r.income << r.tax;
-        }
+        // clang-format off
+        QTest::newRow("2005-general-150000-5000-cess-2pc") << 0 << G << 150000.0 << 5100.0;
+        QTest::newRow("2005-general-250010-30pc") << 0 << G << 250010.0 << 25503.0;
+        QTest::newRow("2005-woman-150000") << 0 << W << 150000.0 << 1530.0;
+        QTest::newRow("2005-senior-250000-20pc") << 0 << S << 250000.0 << 13260.0;
+        QTest::newRow("2005-no-surcharge-at-1000000") << 0 << G << 1000000.0 << 255000.0;
+        QTest::newRow("2005-1000004-rounds-below-threshold") << 0 << G << 1000004.0 << 255000.0;
+        QTest::newRow("2005-marginal-relief-1000010") << 0 << G << 1000010.0 << 255010.0;
+        QTest::newRow("2005-marginal-relief-1030000") << 0 << G << 1030000.0 << 285600.0;
+        QTest::newRow("2005-full-surcharge-1040000") << 0 << G << 1040000.0 << 293964.0;
+        QTest::newRow("2006-as-2005") << 1 << W << 150000.0 << 1530.0;
+        QTest::newRow("2007-general-150000-cess-3pc") << 2 << G << 150000.0 << 4120.0;
+        QTest::newRow("2007-general-250000") << 2 << G << 250000.0 << 24720.0;
+        QTest::newRow("2007-woman-150000") << 2 << W << 150000.0 << 515.0;
+        QTest::newRow("2007-senior-250000") << 2 << S << 250000.0 << 11330.0;
+        QTest::newRow("2007-general-1010000-marginal-relief") << 2 << G << 1010000.0 << 266770.0;
+        QTest::newRow("2007-senior-1010000-relief-on-own-scale") << 2 << S << 1010000.0 << 253380.0;
+        QTest::newRow("2008-general-500000") << 3 << G << 500000.0 << 56650.0;
+        QTest::newRow("2008-woman-300000-nil-to-180000") << 3 << W << 300000.0 << 12360.0;
+        QTest::newRow("2008-senior-300000-nil-to-225000") << 3 << S << 300000.0 << 7725.0;
+        QTest::newRow("2008-marginal-relief-1000010") << 3 << G << 1000010.0 << 211160.0;
+        QTest::newRow("2008-full-surcharge-1100000") << 3 << G << 1100000.0 << 266255.0;
+        QTest::newRow("2009-general-500000") << 4 << G << 500000.0 << 55620.0;
+        QTest::newRow("2009-no-surcharge-1100000") << 4 << G << 1100000.0 << 241020.0;
+        QTest::newRow("2009-woman-300000-nil-to-190000") << 4 << W << 300000.0 << 11330.0;
+        QTest::newRow("2009-senior-300000-nil-to-240000") << 4 << S << 300000.0 << 6180.0;
+        QTest::newRow("2010-general-800000") << 5 << G << 800000.0 << 96820.0;
+        QTest::newRow("2010-woman-500000") << 5 << W << 500000.0 << 31930.0;
+        QTest::newRow("2010-senior-500000") << 5 << S << 500000.0 << 26780.0;
+        QTest::newRow("2011-general-800000") << 6 << G << 800000.0 << 94760.0;
+        QTest::newRow("2011-woman-500000") << 6 << W << 500000.0 << 31930.0;
+        QTest::newRow("2011-senior-500000-nil-to-250000") << 6 << S << 500000.0 << 25750.0;
+        QTest::newRow("2011-very-senior-nil-to-500000") << 6 << V << 500000.0 << 0.0;
+        QTest::newRow("2011-very-senior-800000") << 6 << V << 800000.0 << 61800.0;
+        QTest::newRow("2011-very-senior-800010-30pc") << 6 << V << 800010.0 << 61803.0;
+        QTest::newRow("2011-495005-rounds-to-even-495000") << 6 << G << 495005.0 << 32445.0;
+        QTest::newRow("2012-senior-on-the-worksheet-scale") << receipt << S << 500000.0 << 30900.0;
+        // clang-format on
     }
 
     void taxOfYear() {

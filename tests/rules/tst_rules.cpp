@@ -33,6 +33,15 @@ PayInputs year(double bp, double gp, const std::string& hra = "X", const std::st
     return in;
 }
 
+// The increment, and the new basic pay from July it gives.
+Figures increment(double bp, double gp) {
+    return {fiscora::increment(law, bp, gp),
+            computePayTable(law, year(bp, gp)).julyBasicPay.value_or(-1)};
+}
+// 1 when the 80D figure, as Calculate would read the text, is above the limit.
+Figures above80D(const std::string& text) {
+    return {above80DLimit(law, text) ? 1.0 : 0.0};
+}
 // exempt, salary, GTI, NTI, gross tax, net tax, cess, total tax, balance
 Figures tax(const TaxInputs& in) {
     const TaxFigures t = computeTax(law, in);
@@ -121,6 +130,19 @@ private slots:
         QTest::newRow("nps-employee-inside-government-outside") << deductions({.npsEmployee = 120000, .npsGovernment = 5000}) << Figures{0, 120000, 105000, 0, 105000};
         QTest::newRow("80ccf-exactly-20000-stays") << deductions({.infrastructure80CCF = 20000}) << Figures{0, 0, 0, 20000, 20000};
         QTest::newRow("80ccf-20001-cut-to-20000") << deductions({.infrastructure80CCF = 20001}) << Figures{0, 0, 0, 20000, 20000};
+        QTest::newRow("increment-756-raised-to-760") << increment(21000, 4200) << Figures{760, 21760};
+        QTest::newRow("increment-half-730.5-rounds-to-730-already-tens") << increment(20150, 4200) << Figures{730, 20880};
+        QTest::newRow("increment-half-733.5-rounds-to-734-raised-to-740") << increment(20250, 4200) << Figures{740, 20990};
+        QTest::newRow("increment-multiple-of-ten-stays") << increment(5800, 4200) << Figures{300, 6100};
+        QTest::newRow("increment-735-tenth-at-half-raised-to-740") << increment(20300, 4200) << Figures{740, 21040};
+        QTest::newRow("increment-725-tenth-at-half-raised-to-730") << increment(19966.6667, 4200) << Figures{730, 20696.6667};
+        QTest::newRow("increment-no-pay-none") << increment(0, 0) << Figures{0, 0};
+        QTest::newRow("80d-30000-at-limit") << above80D("30000") << Figures{0};
+        QTest::newRow("80d-30000.01-above") << above80D("30000.01") << Figures{1};
+        QTest::newRow("80d-letters") << above80D("abc") << Figures{0};
+        QTest::newRow("80d-letters-after-figure-above") << above80D("40000abc") << Figures{1};
+        QTest::newRow("80d-blanks-inside-figure-above") << above80D("3 0001") << Figures{1};
+        QTest::newRow("80d-beyond-range") << above80D("1e400") << Figures{1};
         // clang-format on
     }
     void figures() {
@@ -186,26 +208,6 @@ private slots:
         QCOMPARE(column == "DA" ? t.da[r] : written[r].value_or(kept), shown);
     }
 
-    void increment_data() {
-        QTest::addColumn<double>("bp");
-        QTest::addColumn<double>("gp");
-        QTest::addColumn<double>("increment");
-        QTest::newRow("756-raised-to-760") << 21000.0 << 4200.0 << 760.0;
-        QTest::newRow("half-730.5-rounds-to-730-already-tens") << 20150.0 << 4200.0 << 730.0;
-        QTest::newRow("half-733.5-rounds-to-734-raised-to-740") << 20250.0 << 4200.0 << 740.0;
-        QTest::newRow("multiple-of-ten-stays") << 5800.0 << 4200.0 << 300.0;
-        QTest::newRow("735-tenth-at-half-raised-to-740") << 20300.0 << 4200.0 << 740.0;
-        QTest::newRow("725-tenth-at-half-raised-to-730") << 19966.6667 << 4200.0 << 730.0;
-        QTest::newRow("no-pay-no-increment") << 0.0 << 0.0 << 0.0;
-    }
-    void increment() {
-        QFETCH(double, bp);
-        QFETCH(double, gp);
-        QFETCH(double, increment);
-        QCOMPARE(fiscora::increment(law, bp, gp), increment);
-        QCOMPARE(computePayTable(law, year(bp, gp)).julyBasicPay.value_or(-1), bp + increment);
-    }
-
     // The months from July read the new pay back from the cell, where it has 15 digits.
     void incrementShownAsFifteenDigits() {
         const PayTable t = computePayTable(law, year(20000.123456789012, 4200));
@@ -255,22 +257,6 @@ private slots:
         QCOMPARE(t.total[0], 840 + 112 + 0.0); // no HRA on the arrears rows
     }
 
-    // The 80D limit, against the text as Calculate would read it.
-    void mediclaimLimit_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("above");
-        QTest::newRow("30000-at-limit") << "30000" << false;
-        QTest::newRow("30000.01-above") << "30000.01" << true;
-        QTest::newRow("letters") << "abc" << false;
-        QTest::newRow("letters-after-figure-above") << "40000abc" << true;
-        QTest::newRow("blanks-inside-figure-above") << "3 0001" << true;
-        QTest::newRow("beyond-range") << "1e400" << true;
-    }
-    void mediclaimLimit() {
-        QFETCH(QString, text);
-        QFETCH(bool, above);
-        QCOMPARE(above80DLimit(law, text.toStdString()), above);
-    }
     void lawFigures() {
         const QStringList written = {"800", "1,500", "30,000", "1,50,000", "10,00,000"};
         QStringList figures;
