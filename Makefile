@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench package
+.PHONY: run test build deps clean format fuzz check-asan check-valgrind bench bench-batch package
 
 FUZZ_SECONDS ?= 300
 
@@ -32,14 +32,17 @@ format:
 clean:
 	rm -rf $(BUILD)
 
-# Coverage-guided fuzzing of the amount rules with libFuzzer (clang), FUZZ_SECONDS long.
+# Coverage-guided fuzzing with libFuzzer (clang), FUZZ_SECONDS for each target: the amount
+# rules, then the year file's reader.
 fuzz:
 	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFISCORA_FUZZ=ON
-	cmake --build build-fuzz --target amount_fuzzer -j $(JOBS)
-	mkdir -p build-fuzz/corpus
+	cmake --build build-fuzz --target amount_fuzzer year_file_fuzzer -j $(JOBS)
+	mkdir -p build-fuzz/corpus build-fuzz/year-corpus
 	build-fuzz/fuzz/amount_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  build-fuzz/corpus fuzz/seeds
+	build-fuzz/fuzz/year_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  -dict=fuzz/year.dict build-fuzz/year-corpus fuzz/year-seeds
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-asan: deps
@@ -64,3 +67,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) --target fiscora_bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$(mktemp -d) $(BENCH)
 	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$$(mktemp -d) $(BENCH)
+
+# A thousand generated year files through the batch: files a second and the share on PDF.
+bench-batch: build
+	XDG_RUNTIME_DIR=$$(mktemp -d) $(BUILD)/bench/fiscora_batch_bench 1000

@@ -35,6 +35,9 @@ struct Silent : toolkit::Messages,
     }
     bool ask(const QString&) override { return true; }
     QString pdfFileName(const QString&) override { return pdfPath; }
+    Choice saveChanges(const QString&) override { return Choice::Discard; }
+    QString yearFileName(const QString&) override { return {}; }
+    QString yearToOpen() override { return {}; }
     QString pdfPath;
 };
 

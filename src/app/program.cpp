@@ -3,6 +3,8 @@
 #include "app/report_data.h"
 #include "rules/law.h"
 
+#include <QFileInfo>
+
 // A detail form: discarded when the user closes its window, its Back handled by the hub.
 template <typename F, typename Signal, typename Slot>
 auto Program::detailForm(Signal back, Slot returned) {
@@ -10,14 +12,37 @@ auto Program::detailForm(Signal back, Slot returned) {
         auto* f = new F(services_.messages);
         f->setAttribute(Qt::WA_DeleteOnClose);
         connect(f, back, this, returned);
+        year_.adopt(*f);
         return f;
     };
 }
+
+namespace {
+
+// A form of the year, found by its name; a detail form goes back to its design by being
+// discarded, the worksheet by being put back in place.
+template <typename F>
+YearKeeper::Form yearForm(const char* name, toolkit::Lazy<F>& lazy, bool discarded) {
+    YearKeeper::Form form{QString::fromLatin1(name),
+                          [&lazy]() -> QWidget* { return lazy.existing(); },
+                          [&lazy]() -> QWidget& { return lazy.get(); }, nullptr};
+    if (discarded) {
+        form.discard = [&lazy] { lazy.discard(); };
+    }
+    return form;
+}
+
+const QString programTitle = QStringLiteral("Fiscora1213 - Income Tax Calculator");
+
+} // namespace
 
 Program::Program(toolkit::Services services)
     : services_(services), main_([this] {
           auto* w = new MainWorksheet(services_.messages);
           wireWorksheet(*w);
+          menu_ = addMenu(*w);
+          wireMenu();
+          year_.adopt(*w);
           return w;
       }),
       deductions_(
@@ -34,21 +59,34 @@ Program::Program(toolkit::Services services)
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
+          // The statement's export follows the form's Print, found by its name.
+          followEnabled(menu().actExportStatement,
+                        f->findChild<QAbstractButton*>(QStringLiteral("cmdprn")));
           return f;
-      }) {}
+      }),
+      year_(services_,
+            {yearForm("frmmain", main_, false), yearForm("Form1", salary_, true),
+             yearForm("Form2", hra_, true), yearForm("Form4", houseProperty_, true),
+             yearForm("frmreb88", deductions_, true), yearForm("frmrel89", relief_, true)}) {
+    connect(&year_, &YearKeeper::stateChanged, this, &Program::showTitle);
+    connect(&year_, &YearKeeper::replaced, this, &Program::yearReplaced);
+}
 
 Program::~Program() {
     delete splash_.data();
 }
 
-void Program::start(std::chrono::milliseconds splashDelay) {
+void Program::start(std::chrono::milliseconds splashDelay, const QString& yearFile) {
     splash_ = new SplashForm(splashDelay);
-    connect(splash_, &SplashForm::timeUp, this, [this] {
+    connect(splash_, &SplashForm::timeUp, this, [this, yearFile] {
         showWorksheet();
         splash_->Timer1.stop();
         splash_->close();
         splash_->deleteLater();
         splash_ = nullptr;
+        if (!yearFile.isEmpty()) {
+            year_.open(yearFile);
+        }
     });
     splash_->showForm();
     // While the splash shows, the worksheet is built, polished and given its window, unseen,
@@ -65,9 +103,10 @@ void Program::showWorksheet() {
 }
 
 void Program::wireWorksheet(MainWorksheet& w) {
-    connect(&w, &MainWorksheet::exitAsked, this, &Program::exit);
+    connect(&w, &MainWorksheet::exitAsked, this, &Program::requestExit);
     // Closing the worksheet's window ends the program, as Exit does: the detail forms,
     // hidden or not, must not keep it running without its hub.
+    w.setCloseGuard([this] { return year_.settle(); });
     connect(&w, &toolkit::Form::closedByUser, this, &Program::exit);
     connect(&w, &MainWorksheet::downloadPageAsked, this, &Program::openDownloadPage);
     connect(&w, &MainWorksheet::hraAsked, this, &Program::openHra);
@@ -139,20 +178,134 @@ QString yearName() {
 }
 } // namespace
 
+Program::PageToPrint Program::page(Page which) {
+    if (which == Page::Computation) {
+        const reports::ComputationData data =
+            computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
+        return {
+            reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
+            [data](toolkit::Printer& printer) { return reports::printComputation(printer, data); }};
+    }
+    const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
+    return {
+        reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
+        [data](toolkit::Printer& printer) { return reports::printSalaryStatement(printer, data); }};
+}
+
 void Program::printComputation() {
-    const reports::ComputationData data =
-        computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
-    printPage(
-        reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
-        [&data](toolkit::Printer& printer) { return reports::printComputation(printer, data); });
+    const PageToPrint p = page(Page::Computation);
+    printPage(p.unprintable, p.pdfName, p.draw);
 }
 
 void Program::printStatement() {
-    const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
-    printPage(reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
-              [&data](toolkit::Printer& printer) {
-                  return reports::printSalaryStatement(printer, data);
-              });
+    const PageToPrint p = page(Page::Statement);
+    printPage(p.unprintable, p.pdfName, p.draw);
+}
+
+QString Program::exportPage(Page which, const QString& path) {
+    const PageToPrint p = page(which);
+    if (!p.unprintable.isEmpty()) {
+        return p.unprintable;
+    }
+    const std::unique_ptr<toolkit::Printer> file = services_.printers.pdfFile(path);
+    if (!file || !p.draw(*file)) {
+        return QStringLiteral("The page was not saved to \"%1\". %2")
+            .arg(path, file ? file->failure() : QString());
+    }
+    return {};
+}
+
+void Program::exportFromMenu(Page which) {
+    const PageToPrint p = page(which);
+    if (!p.unprintable.isEmpty()) {
+        services_.messages.inform(p.unprintable);
+        return;
+    }
+    const QString path = services_.saveDialog.pdfFileName(p.pdfName);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString failure = exportPage(which, path);
+    if (!failure.isEmpty()) {
+        services_.messages.inform(failure);
+    }
+}
+
+void Program::wireMenu() {
+    connect(menu_.actNew, &QAction::triggered, this, &Program::newYear);
+    connect(menu_.actOpen, &QAction::triggered, this, [this] { openYear(QString()); });
+    connect(menu_.actSave, &QAction::triggered, &year_, &YearKeeper::save);
+    connect(menu_.actSaveAs, &QAction::triggered, &year_, &YearKeeper::saveAs);
+    connect(menu_.actExportComputation, &QAction::triggered, this,
+            [this] { exportFromMenu(Page::Computation); });
+    connect(menu_.actExportStatement, &QAction::triggered, this,
+            [this] { exportFromMenu(Page::Statement); });
+    connect(menu_.actExit, &QAction::triggered, this, &Program::requestExit);
+    connect(menu_.actAbout, &QAction::triggered, this, [this] {
+        services_.messages.inform(
+            QStringLiteral("Fiscora1213 version %1\n\nIncome tax of a salaried employee of the "
+                           "central government for the financial year 2012-13 "
+                           "(assessment year 2013-14).\n\nFree software under the GNU General "
+                           "Public License, version 3 or later.\n\nFree download: %2")
+                .arg(QStringLiteral(FISCORA_VERSION), MainWorksheet::downloadAddress().toString()));
+    });
+    connect(menu_.actLawNotes, &QAction::triggered, this, [this] {
+        services_.messages.inform(QStringLiteral(
+            "Where this program's figures differ from the law of 2012-13:\n\n"
+            "- Dearness allowance is 65% to June 2012 and 70% from July 2012; the rate "
+            "declared for July 2012 onwards was 72%.\n"
+            "- Section 80CCF (long-term infrastructure bonds) is still offered, though it had "
+            "lapsed after 2011-12.\n"
+            "- Section 80D is one limit, without the separate limits for parents and senior "
+            "citizens.\n"
+            "- One scale of tax serves every age: the higher exemptions of senior citizens "
+            "and women are not given.\n"
+            "- Net taxable income ending in five rupees is rounded to the even ten (123465 "
+            "becomes 123460); the law rounds it up to the next ten."));
+    });
+    showTitle();
+}
+
+void Program::showTitle() {
+    MainWorksheet* w = main_.existing();
+    if (!w) {
+        return;
+    }
+    const QString path = year_.path();
+    w->setWindowTitle(path.isEmpty()
+                          ? programTitle
+                          : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + programTitle);
+    w->setWindowModified(!path.isEmpty() && year_.modified());
+    menu_.showRecent(year_.recent(), [this](const QString& file) { openYear(file); });
+}
+
+void Program::yearReplaced() {
+    const HousePropertyForm* house = houseProperty_.existing();
+    housePropertyCarried_ = house ? house->snapshot() : HousePropertyForm::Snapshot{};
+    const DeductionsForm* deductions = deductions_.existing();
+    deductionsCarried_ = deductions ? deductions->snapshot() : DeductionsForm::Snapshot{};
+}
+
+void Program::newYear() {
+    if (year_.settle()) {
+        year_.clear();
+    }
+}
+
+void Program::openYear(const QString& path) {
+    if (!year_.settle()) {
+        return;
+    }
+    const QString file = path.isEmpty() ? services_.saveDialog.yearToOpen() : path;
+    if (!file.isEmpty()) {
+        year_.open(file);
+    }
+}
+
+void Program::requestExit() {
+    if (year_.settle()) {
+        exit();
+    }
 }
 
 void Program::printRelief() {

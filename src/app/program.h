@@ -3,6 +3,8 @@
 // (the Calc. buttons that open the detail forms, the Back transfers, Exit).
 #include "app/main_worksheet.h"
 #include "app/splash.h"
+#include "app/worksheet_menu.h"
+#include "app/year_keeper.h"
 #include "deductions/deductions_form.h"
 #include "house_property/house_property_form.h"
 #include "hra/hra_form.h"
@@ -22,12 +24,24 @@ public:
     explicit Program(toolkit::Services services);
     ~Program() override;
 
-    // Shows the splash; after `splashDelay` the main worksheet replaces it.
-    void start(std::chrono::milliseconds splashDelay = std::chrono::milliseconds(3000));
+    // Shows the splash; after `splashDelay` the main worksheet replaces it and opens the
+    // year file, if one is given.
+    void start(std::chrono::milliseconds splashDelay = std::chrono::milliseconds(3000),
+               const QString& yearFile = QString());
     // Shows the main worksheet at once.
     void showWorksheet();
     // Ends the program as Exit does: every form closes at once.
     void exit();
+    // Exit as the user asks for it: a year changed since it was saved is first offered to
+    // be saved (Save, Discard or Cancel).
+    void requestExit();
+    // New and Open of the File menu, with the same question first.
+    void newYear();
+    void openYear(const QString& path);
+
+    enum class Page { Computation, Statement };
+    // Writes the page that Print would print to a PDF file; the reason when it was not.
+    QString exportPage(Page page, const QString& path);
     // The worksheet's Print: the computation of income tax, from the worksheet as it stands
     // and the house property and deductions forms as they stood at their last Back (their
     // design values if there was none), so that every figure agrees with the worksheet.
@@ -39,6 +53,11 @@ public:
     void printRelief();
 
     MainWorksheet& worksheet() { return main_.get(); }
+    YearKeeper& year() { return year_; }
+    const WorksheetMenu& menu() {
+        main_.get();
+        return menu_;
+    }
     toolkit::Lazy<DeductionsForm>& deductions() { return deductions_; }
     toolkit::Lazy<HousePropertyForm>& houseProperty() { return houseProperty_; }
     toolkit::Lazy<HraForm>& hra() { return hra_; }
@@ -56,6 +75,19 @@ private:
     auto detailForm(Signal back, Slot returned);
     void wireWorksheet(MainWorksheet& w);
     void openDownloadPage();
+    void wireMenu();
+    void showTitle();
+    // A new year, or one just opened: the detail forms count as carried as they now stand.
+    void yearReplaced();
+    void exportFromMenu(Page page);
+    // The page as Print would print it: why it cannot be printed, if so, the file name to
+    // offer and the drawing.
+    struct PageToPrint {
+        QString unprintable;
+        QString pdfName;
+        std::function<bool(toolkit::Printer&)> draw;
+    };
+    PageToPrint page(Page which);
     // Sends a page to the default printer or, when there is none and the user agrees, to a
     // PDF file; says so when the page could not be produced. `unprintable` is the reason
     // the page cannot be printed at all, if there is one.
@@ -81,6 +113,8 @@ private:
     // The detail forms as their last Back carried them into the worksheet.
     HousePropertyForm::Snapshot housePropertyCarried_;
     DeductionsForm::Snapshot deductionsCarried_;
+    YearKeeper year_;
+    WorksheetMenu menu_{};
     QPointer<SplashForm> splash_;
     bool ended_ = false;
 };

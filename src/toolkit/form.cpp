@@ -97,6 +97,10 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    if (closeGuard_ && !closeGuard_()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
     if (event->isAccepted()) {
         emit closedByUser();

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QAbstractButton;
 
@@ -25,6 +26,9 @@ public:
     // Show without modality and bring to the front (a hidden form reappears as it was).
     void showForm();
 
+    // Asked before the close box closes the window: false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { closeGuard_ = std::move(mayClose); }
+
 signals:
     // The user closed the window with its close box.
     void closedByUser();
@@ -41,6 +45,7 @@ private:
     void watch(QObject* object);
 
     QPointer<QAbstractButton> defaultButton_;
+    std::function<bool()> closeGuard_;
     bool centred_ = false;
 };
 

@@ -27,18 +27,55 @@ bool QtQuestions::ask(const QString& question) {
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-QString QtSaveDialog::pdfFileName(const QString& suggestedName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists()) {
-        folder = QDir::homePath();
+QtQuestions::Choice QtQuestions::saveChanges(const QString& question) {
+    switch (QMessageBox::warning(
+        QApplication::activeWindow(), QString::fromLatin1(applicationTitle), question,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return Choice::Save;
+    case QMessageBox::Discard:
+        return Choice::Discard;
+    default:
+        return Choice::Cancel;
     }
-    QString path = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QStringLiteral("Save the page as a PDF file"),
-        QDir(folder).filePath(suggestedName), QStringLiteral("PDF files (*.pdf)"));
+}
+
+namespace {
+
+QString documentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+// The path chosen in a save dialog, given the extension when the user typed none.
+QString saveFileName(const QString& caption, const QString& suggestedName, const QString& filter,
+                     const QString& extension) {
+    QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption,
+                                     QDir(documentsFolder()).filePath(suggestedName), filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
+        path += QLatin1Char('.') + extension;
     }
     return path;
+}
+
+const QString yearFilter = QStringLiteral("Fiscora1213 years (*.fiscora)");
+
+} // namespace
+
+QString QtSaveDialog::pdfFileName(const QString& suggestedName) {
+    return saveFileName(QStringLiteral("Save the page as a PDF file"), suggestedName,
+                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+}
+
+QString QtSaveDialog::yearFileName(const QString& suggestedName) {
+    return saveFileName(QStringLiteral("Save the year"), suggestedName, yearFilter,
+                        QStringLiteral("fiscora"));
+}
+
+QString QtSaveDialog::yearToOpen() {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open a year"),
+                                        documentsFolder(), yearFilter);
 }
 
 Printer* QtPrinters::defaultPrinter() {

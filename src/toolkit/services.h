@@ -1,6 +1,6 @@
 #pragma once
-// What the program asks of the desktop: message boxes, the web browser, the printer and,
-// when there is no printer, a PDF file chosen in a save dialog. The real ones are below;
+// What the program asks of the desktop: message boxes, the web browser, the printer, and
+// files chosen in open and save dialogs. The real ones are below;
 // tests pass recording ones so that nothing modal ever opens in a test.
 #include "toolkit/printer.h"
 
@@ -29,6 +29,10 @@ public:
     virtual ~Questions() = default;
     // A modal box with the question, Yes and No and the program's title; true for Yes.
     virtual bool ask(const QString& question) = 0;
+
+    enum class Choice { Save, Discard, Cancel };
+    // A modal box with the question about unsaved changes: Save, Discard and Cancel.
+    virtual Choice saveChanges(const QString& question) = 0;
 };
 
 class SaveDialog {
@@ -37,6 +41,10 @@ public:
     // Asks where to save a PDF file, offering the name; the chosen path, or an empty text
     // when the user cancelled.
     virtual QString pdfFileName(const QString& suggestedName) = 0;
+    // Asks where to save the year file, offering the name; empty when cancelled.
+    virtual QString yearFileName(const QString& suggestedName) = 0;
+    // Asks which year file to open; empty when cancelled.
+    virtual QString yearToOpen() = 0;
 };
 
 class Printers {
@@ -62,11 +70,14 @@ public:
 class QtQuestions : public Questions {
 public:
     bool ask(const QString& question) override;
+    Choice saveChanges(const QString& question) override;
 };
 
 class QtSaveDialog : public SaveDialog {
 public:
     QString pdfFileName(const QString& suggestedName) override;
+    QString yearFileName(const QString& suggestedName) override;
+    QString yearToOpen() override;
 };
 
 class QtPrinters : public Printers {

@@ -38,8 +38,14 @@ public:
         return answer;
     }
 
+    Choice saveChanges(const QString& question) override {
+        asked << question;
+        return choice;
+    }
+
     QStringList asked;
-    bool answer = false; // No, unless a test says otherwise
+    bool answer = false;             // No, unless a test says otherwise
+    Choice choice = Choice::Discard; // to the question about unsaved changes
 };
 
 class RecordingSaveDialog : public toolkit::SaveDialog {
@@ -49,8 +55,18 @@ public:
         return chosen;
     }
 
+    QString yearFileName(const QString& suggestedName) override {
+        offered << suggestedName;
+        return chosenYear;
+    }
+    QString yearToOpen() override {
+        offered << QString();
+        return chosenYear;
+    }
+
     QStringList offered; // the names suggested, one for each time the dialog came up
     QString chosen;      // empty: the user cancels
+    QString chosenYear;  // the year file chosen to save or open; empty: cancelled
 };
 
 class RecordingPrinters : public toolkit::Printers {

@@ -1,0 +1,172 @@
+#include "app/year_keeper.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+QSettings settings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Fiscora1213"),
+                     QStringLiteral("Fiscora1213"));
+}
+
+const QString recentKey = QStringLiteral("recentFiles");
+
+} // namespace
+
+YearKeeper::YearKeeper(toolkit::Services services, std::vector<Form> forms)
+    : services_(services), forms_(std::move(forms)) {}
+
+void YearKeeper::adopt(QWidget& form) {
+    if (std::none_of(shapes_.begin(), shapes_.end(),
+                     [&](const auto& s) { return s.name == form.objectName(); })) {
+        shapes_.push_back(yearfile::shapeOf(form));
+    }
+    for (const Form& f : forms_) {
+        const bool known = std::any_of(designs_.begin(), designs_.end(),
+                                       [&](const auto& d) { return d.first == f.name; });
+        if (f.name == form.objectName() && !f.discard && !known) {
+            designs_.emplace_back(f.name, yearfile::designOf(form));
+        }
+    }
+    yearfile::watch(form, [this] {
+        if (!modified_) {
+            setState(path_, true);
+        }
+    });
+}
+
+QStringList YearKeeper::recent() const {
+    return settings().value(recentKey).toStringList();
+}
+
+void YearKeeper::remember(const QString& path) {
+    QStringList files = recent();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    files.removeAll(full);
+    files.prepend(full);
+    settings().setValue(recentKey, files.mid(0, recentLimit));
+}
+
+yearfile::Shape YearKeeper::shape() {
+    yearfile::Shape shape;
+    for (const Form& f : forms_) {
+        const auto known = [&] {
+            return std::find_if(shapes_.begin(), shapes_.end(),
+                                [&](const auto& s) { return s.name == f.name; });
+        };
+        if (known() == shapes_.end()) {
+            // Made unseen to learn its shape, and discarded again: the year has not used it.
+            const bool existed = f.existing() != nullptr;
+            QWidget& form = f.get(); // adopted when the hub made it
+            if (known() == shapes_.end()) {
+                shapes_.push_back(yearfile::shapeOf(form));
+            }
+            if (!existed && f.discard) {
+                f.discard();
+            }
+        }
+        shape.push_back(*known());
+    }
+    return shape;
+}
+
+yearfile::Year YearKeeper::year() {
+    yearfile::Year year;
+    for (const Form& f : forms_) {
+        // A detail form never used (or closed) holds its design values: it is left out,
+        // and opening the file leaves it so.
+        if (QWidget* form = f.existing()) {
+            year.push_back(yearfile::valuesOf(*form, yearfile::shapeOf(*form)));
+        }
+    }
+    return year;
+}
+
+void YearKeeper::setState(const QString& path, bool modified) {
+    path_ = path;
+    modified_ = modified;
+    emit stateChanged();
+}
+
+void YearKeeper::clear() {
+    for (const Form& f : forms_) {
+        if (f.discard) {
+            f.discard();
+        } else if (QWidget* form = f.existing()) {
+            for (const auto& [name, design] : designs_) {
+                if (name == f.name) {
+                    yearfile::restore(*form, design);
+                }
+            }
+        }
+    }
+    setState(QString(), false);
+    emit replaced();
+}
+
+bool YearKeeper::open(const QString& path) {
+    const auto read = yearfile::readFile(path, shape());
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        services_.messages.inform(*problem);
+        return false;
+    }
+    clear();
+    for (const yearfile::FormValues& values : std::get<yearfile::Year>(read)) {
+        for (const Form& f : forms_) {
+            if (f.name == values.form) {
+                yearfile::apply(f.get(), values);
+            }
+        }
+    }
+    setState(path, false);
+    remember(path);
+    emit replaced();
+    return true;
+}
+
+bool YearKeeper::saveTo(const QString& path) {
+    const QString failure = yearfile::writeFile(path, year(), shape());
+    if (!failure.isEmpty()) {
+        services_.messages.inform(failure);
+        return false;
+    }
+    setState(path, false);
+    remember(path);
+    return true;
+}
+
+bool YearKeeper::save() {
+    return path_.isEmpty() ? saveAs() : saveTo(path_);
+}
+
+bool YearKeeper::saveAs() {
+    const QString suggested = path_.isEmpty() ? QStringLiteral("Income tax 2012-13.fiscora")
+                                              : QFileInfo(path_).fileName();
+    const QString path = services_.saveDialog.yearFileName(suggested);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool YearKeeper::settle() {
+    if (!modified_) {
+        return true;
+    }
+    const QString question =
+        path_.isEmpty()
+            ? QStringLiteral("The year has changed. Do you want to save it?")
+            : QStringLiteral("The year has changed since it was saved to \"%1\". Do you want to "
+                             "save the changes?")
+                  .arg(QFileInfo(path_).fileName());
+    switch (services_.questions.saveChanges(question)) {
+    case toolkit::Questions::Choice::Save:
+        return save();
+    case toolkit::Questions::Choice::Discard:
+        return true;
+    case toolkit::Questions::Choice::Cancel:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The year as the user keeps it: the file it came from, whether it has changed since, and
+// New, Open, Save and Save As over every form of the program, found by their names.
+#include "app/year_forms.h"
+#include "toolkit/services.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class YearKeeper : public QObject {
+    Q_OBJECT
+public:
+    // A form of the year. A form that can be discarded (a detail form) is discarded to go
+    // back to its design; the others (the main worksheet) are put back as they were made.
+    struct Form {
+        QString name;
+        std::function<QWidget*()> existing; // null when the form does not exist now
+        std::function<QWidget&()> get;      // created unseen when needed
+        std::function<void()> discard;      // null: put back in place
+    };
+
+    static constexpr int recentLimit = 8;
+
+    YearKeeper(toolkit::Services services, std::vector<Form> forms);
+
+    // A form has just been made: each of its changes marks the year modified.
+    void adopt(QWidget& form);
+
+    QString path() const { return path_; }
+    bool modified() const { return modified_; }
+    // The files opened or saved last, newest first.
+    QStringList recent() const;
+
+    // The shape of every form, and what the forms that exist hold now.
+    yearfile::Shape shape();
+    yearfile::Year year();
+
+    // New: every form back to its design, no file.
+    void clear();
+    // Reads the whole file; only when it is sound, every form is put back to its design and
+    // then shows what the file holds. Otherwise tells the user and changes nothing.
+    bool open(const QString& path);
+    // Saves to the year's file, or asks for one when there is none.
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+    // Before the year is replaced or the program ends: when the year has changed, asks
+    // whether to save it. True when the caller may go on (saved or discarded).
+    bool settle();
+
+signals:
+    // The file or the modified mark changed.
+    void stateChanged();
+    // Every form was put back to its design, and an opened year written into them.
+    void replaced();
+
+private:
+    void setState(const QString& path, bool modified);
+    void remember(const QString& path);
+
+    toolkit::Services services_;
+    std::vector<Form> forms_;
+    std::vector<std::pair<QString, yearfile::Design>> designs_; // forms put back in place
+    std::vector<yearfile::FormShape> shapes_;                   // of every form made so far
+    QString path_;
+    bool modified_ = false;
+};
