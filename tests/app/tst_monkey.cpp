@@ -38,8 +38,9 @@ std::optional<Figures> predict(const QWidget* f) {
     const QString form = f->objectName();
     const fiscora::YearLaw& law = fiscora::law2012();
     bool strict = form == "Form2" || form == "Form4", ok = true;
-    auto read = [&](const QString& name) { // an input as the form shows it
-        const std::string text = find(f, name)->text().toStdString();
+    auto read = [&](const QString& name) { // an input as the form shows it ("0" where none)
+        const auto* cell = f->findChild<QLineEdit*>(name); // no HRA in the arrears rows
+        const std::string text = cell ? cell->text().toStdString() : "0";
         const std::optional<double> v =
             strict ? fiscora::readStrict(text) : std::optional(fiscora::readLenient(text));
         ok = ok && v && std::isfinite(*v);
@@ -105,17 +106,13 @@ std::optional<Figures> predict(const QWidget* f) {
         ok = ok && std::isfinite(s.combinedBeforeLimit);
     } else if (form == "Form1") { // every figure of the pay table
         fiscora::PayInputs in;
-        const auto shown = [f](const QString& name) {
-            const auto* cell = f->findChild<QLineEdit*>(name); // no HRA in the arrears rows
-            return cell ? fiscora::readLenient(cell->text().toStdString()) : 0;
-        };
         for (std::size_t r = 0; r < fiscora::payRows; ++r) {
             const QString at = QStringLiteral("(%1)").arg(r);
             in.basicPay[r] = read("txtbp" + at);
             in.gradePay[r] = read("txtgp" + at);
-            in.hraShown[r] = shown("txthra" + at);
-            in.transportShown[r] = shown("txttpa2" + at);
-            in.mgcShown[r] = shown("txtmgc" + at);
+            in.hraShown[r] = read("txthra" + at);
+            in.transportShown[r] = read("txttpa2" + at);
+            in.mgcShown[r] = read("txtmgc" + at);
         }
         for (std::size_t i = 0; i < in.annual.size(); ++i) {
             in.annual[i] = read(QStringLiteral("txtoth(%1)").arg(i));

@@ -29,14 +29,6 @@ inline QString texts(const QWidget* form, const QString& names) {
     return shown.join(' ');
 }
 
-inline QString texts(const QList<QLineEdit*>& fields) {
-    QStringList shown;
-    for (const QLineEdit* field : fields) {
-        shown << field->text();
-    }
-    return shown.join(' ');
-}
-
 // "optso;txtintt=30001": clicks each option named and sets each field's text, in turn.
 inline void fill(const QWidget* form, const QString& entries) {
     for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
@@ -89,6 +81,23 @@ inline void checkCalculate(const QStringList& messages, toolkit::Form* form, con
         if (!refused.isEmpty() && box->accessibleName() == refused && !box->isReadOnly()) {
             QTRY_VERIFY(box->hasFocus());
         }
+    }
+}
+
+// Every change withdraws the guarded button (Back, Print) until Calculate gives it back: a
+// figure typed into each field the user can type in, then each change named, in turn.
+inline void checkChangesWithdrawBack(toolkit::Form* form, const QString& guarded,
+                                     QStringList changes = {}) {
+    for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
+        if (box->isVisible() && !box->isReadOnly()) {
+            changes.prepend(box->objectName() + "=5");
+        }
+    }
+    for (const QString& change : changes) {
+        form->defaultButton()->click();
+        QVERIFY(button(form, guarded)->isEnabled());
+        fill(form, change);
+        QVERIFY2(!button(form, guarded)->isEnabled(), qPrintable(change));
     }
 }
 

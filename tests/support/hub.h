@@ -20,23 +20,6 @@ struct Hub {
     }
 };
 
-// Every change withdraws Back until Calculate gives it back: a figure typed into each entry
-// field, then each option named chosen, in turn.
-inline void checkChangesWithdrawBack(toolkit::Form* form, const QString& back,
-                                     QStringList changes = {}) {
-    for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
-        if (!box->isReadOnly()) {
-            changes.prepend(box->objectName() + "=5");
-        }
-    }
-    for (const QString& change : changes) {
-        form->defaultButton()->click();
-        QVERIFY(button(form, back)->isEnabled());
-        fill(form, change);
-        QVERIFY2(!button(form, back)->isEnabled(), qPrintable(change));
-    }
-}
-
 // Back hides the form, writes the figure into the worksheet's field (so the tax beside it
 // can no longer be printed) and puts the focus where the user goes next.
 inline void checkBack(Hub& hub, QWidget* form, const QString& back, const QString& field,

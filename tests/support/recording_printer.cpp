@@ -2,10 +2,10 @@
 
 namespace testing {
 
-QList<PageMark> RecordedPage::of(PageMark::Kind kind) const {
+QList<PageMark> RecordedPage::texts() const {
     QList<PageMark> out;
     for (const PageMark& m : marks) {
-        if (m.kind == kind) {
+        if (m.kind == PageMark::Kind::Text) {
             out << m;
         }
     }
@@ -27,7 +27,9 @@ bool RecordingPrinter::endDocument() {
     }
     started_ = false;
     failure_ = failWith;
-    (failWith.isEmpty() ? pages : failedPages) << current_;
+    if (failWith.isEmpty()) {
+        *out << current_;
+    }
     return failWith.isEmpty();
 }
 

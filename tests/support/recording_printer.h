@@ -33,9 +33,7 @@ struct PageMark {
 struct RecordedPage {
     toolkit::Orientation orientation = toolkit::Orientation::Portrait;
     QList<PageMark> marks; // in the order printed and drawn
-    QList<PageMark> texts() const { return of(PageMark::Kind::Text); }
-    QList<PageMark> rules() const { return of(PageMark::Kind::Line); }
-    QList<PageMark> of(PageMark::Kind kind) const;
+    QList<PageMark> texts() const;
 };
 
 class RecordingPrinter : public toolkit::Printer {
@@ -66,8 +64,9 @@ public:
     toolkit::Orientation orientation = toolkit::Orientation::Portrait;
     FontState font;
 
-    QList<RecordedPage> pages;       // documents that came out
-    QList<RecordedPage> failedPages; // documents lost to a failure
+    QList<RecordedPage> pages; // documents that came out
+    // Where documents come out; a copy of this printer hands them to the original.
+    QList<RecordedPage>* out = &pages;
     // When not empty, every document fails at its end with this reason, as a printer
     // that jams or goes offline would.
     QString failWith;
