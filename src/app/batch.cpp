@@ -75,6 +75,7 @@ struct Outcome {
 Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
     BatchServices desktop;
     Program program(desktop.services());
+    program.year().setRemembering(false); // the user's recent files are the user's
     const auto failed = [&](const QString& fallback) {
         return Outcome{{}, desktop.told.isEmpty() ? fallback : desktop.told};
     };

@@ -68,6 +68,7 @@ WorksheetMenu addMenu(QWidget& form) {
                                   QStringLiteral("Export Salary Statement as PDF..."));
     m.actExportStatement->setEnabled(false);
     m.actPreview = action(m.mnuFile, "actPreview", QStringLiteral("Print Pre&view..."));
+    m.actPreview->setEnabled(false); // until the printer layer draws onto a preview's printer
     m.mnuFile->addSeparator();
     m.actExit = action(m.mnuFile, "actExit", QStringLiteral("E&xit"),
                        QKeySequence(QStringLiteral("Ctrl+Q")));

@@ -44,6 +44,9 @@ QStringList YearKeeper::recent() const {
 }
 
 void YearKeeper::remember(const QString& path) {
+    if (!remembering_) {
+        return;
+    }
     QStringList files = recent();
     const QString full = QFileInfo(path).absoluteFilePath();
     files.removeAll(full);

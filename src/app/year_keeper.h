@@ -32,6 +32,8 @@ public:
     bool modified() const { return modified_; }
     // The files opened or saved last, newest first.
     QStringList recent() const;
+    // Whether files opened and saved join the recent files (not in the batch).
+    void setRemembering(bool on) { remembering_ = on; }
 
     // The shape of every form, and what the forms that exist hold now.
     yearfile::Shape shape();
@@ -66,4 +68,5 @@ private:
     std::vector<yearfile::FormShape> shapes_;                   // of every form made so far
     QString path_;
     bool modified_ = false;
+    bool remembering_ = true;
 };
