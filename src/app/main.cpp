@@ -1,6 +1,7 @@
 #include "app/batch.h"
 #include "app/program.h"
 #include "toolkit/icon.h"
+#include "toolkit/look.h"
 #include "toolkit/services.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
     QApplication::setApplicationVersion(QStringLiteral(FISCORA_VERSION));
     QApplication::setWindowIcon(toolkit::programIcon());
+    toolkit::installFonts(); // before any form or page asks for a font
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -115,6 +115,7 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     // Heads of income, relief and tax deducted: a change withdraws Print until Calculate.
     for (TextBox* box : {txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax}) {
         toolkit::bindEntry(box, {cmdprint});
+        toolkit::markPartialReading(box);
     }
     toolkit::bindEntry(txtname, {cmdprint}, toolkit::EmptyText::StaysEmpty);
     // A new deductions total withdraws Print too: the printed page must never show a total

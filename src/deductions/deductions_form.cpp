@@ -115,6 +115,7 @@ DeductionsForm::DeductionsForm(toolkit::Messages& messages)
     // total worked out from figures that have changed since.
     for (TextBox* box : entries) {
         toolkit::bindEntry(box, {cmdbk});
+        toolkit::markPartialReading(box);
     }
     // After the common reaction: the mediclaim figure may never stand above the 80D limit.
     connect(txt80d, &QLineEdit::textChanged, this, &DeductionsForm::checkMediclaim);

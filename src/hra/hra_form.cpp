@@ -7,7 +7,6 @@
 #include "toolkit/look.h"
 
 #include <QLabel>
-#include <QValidator>
 #include <optional>
 
 using toolkit::TextBox;
@@ -18,19 +17,6 @@ namespace {
 
 constexpr int captionLeft = 120;
 constexpr int fieldLeft = 2160;
-
-// Limits what the user types or pastes, not what the program writes: a figure copied in
-// from the worksheet stands whole, however long its text.
-class TypedLength : public QValidator {
-public:
-    TypedLength(int length, QObject* parent) : QValidator(parent), length_(length) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= length_ ? Acceptable : Invalid;
-    }
-
-private:
-    int length_;
-};
 
 } // namespace
 
@@ -49,7 +35,9 @@ HraForm::HraForm(toolkit::Messages& messages)
         box->setFont(toolkit::sansSerif(9.75));
         box->setAccessibleName(caption);
         if (kind == Kind::Entry) {
-            box->setValidator(new TypedLength(typedLength, box));
+            // What the user types or pastes, not what the program writes: a figure copied
+            // in from the worksheet stands whole, however long its text.
+            toolkit::limitTyping(box, typedLength);
         }
         return box;
     };

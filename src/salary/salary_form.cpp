@@ -52,7 +52,7 @@ SalaryForm::SalaryForm(toolkit::Messages& messages)
       messages_(messages) {
     label(-1, "Name", 120, 120)->setObjectName("lblname");
     txtnam = cell("txtnam", Kind::FreeText, 960, 120, 3135, 285);
-    txtnam->setMaxLength(26);
+    toolkit::limitTyping(txtnam, 26); // typing only: a name the program writes stands whole
     txtnam->setFont(toolkit::sansSerif(8.25));
     txtnam->setAccessibleName("Name");
 
@@ -169,16 +169,19 @@ SalaryForm::SalaryForm(toolkit::Messages& messages)
             connect(box, &QLineEdit::textChanged, this,
                     [this, column, row] { payChanged(*column, row); });
             toolkit::selectAllOnFocus(box);
+            // The basic pay of January and February must be a number as a whole.
+            if (column == &txtgp || (row != fiscora::janArrears && row != fiscora::febArrears)) {
+                toolkit::markPartialReading(box);
+            }
         }
     }
     for (TextBox* box : txtoth) {
         toolkit::bindEntry(box, guarded);
+        toolkit::markPartialReading(box);
     }
     for (QComboBox* box : {cbonps, cboclass1, cboclass3}) {
         toolkit::bindChange(box->lineEdit(), guarded, toolkit::EmptyText::StaysEmpty);
     }
-    toolkit::selectAllOnFocus(cboclass1->lineEdit());
-    toolkit::selectAllOnFocus(cboclass3->lineEdit());
 
     std::vector<QWidget*> order{txtnam, cbonps, cboclass1, cboclass3};
     for (int row = 0; row < payRows; ++row) {

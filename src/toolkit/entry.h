@@ -26,4 +26,20 @@ void bindChange(QLineEdit* field, const Guarded& guarded, EmptyText empty = Empt
 // Disable each of the buttons.
 void withdraw(const Guarded& guarded);
 
+// What the user puts into the field (typed, pasted, dropped) never carries invisible format
+// or control characters: they are dropped as they come, tab and line feed aside (the reading
+// of an amount skips those), so that the figure read is the figure seen. What the program
+// writes into the field stands as written.
+void keepVisible(QLineEdit* field);
+
+// The user can put at most `length` characters into the field: a key typed into a full field
+// is refused, and a longer paste is cut to what fits. What the program writes into the field
+// stands whole, however long.
+void limitTyping(QLineEdit* field, int length);
+
+// The field is read for its leading number. While its text is not a number as a whole, the
+// field shows it: a pale yellow background and the tooltip "Read as 7: only the leading
+// number counts", with the figure as it is read. Nothing else changes.
+void markPartialReading(QLineEdit* field);
+
 } // namespace toolkit

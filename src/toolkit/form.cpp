@@ -1,10 +1,12 @@
 #include "toolkit/form.h"
 
 #include "toolkit/look.h"
+#include "toolkit/textbox.h"
 
 #include <QAbstractButton>
 #include <QChildEvent>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -87,6 +89,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 void Form::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
+        // A selection is entered as a figure is: by any route, its whole text selected, so
+        // that the first key replaces it.
+        for (QComboBox* combo : findChildren<QComboBox*>()) {
+            if (combo->lineEdit()) {
+                selectAllOnFocus(combo->lineEdit());
+            }
+        }
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

@@ -1,13 +1,42 @@
 #include "toolkit/look.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace toolkit {
 
+void installFonts() {
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+        return; // the system's own, or loaded already
+    }
+    for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+        if (QFileInfo::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
+        }
+    }
+}
+
+QString typeface(const QString& family) {
+    const QString tahoma = QStringLiteral("Tahoma");
+    const QString arial = QStringLiteral("Arial");
+    if (family == QLatin1String("MS Sans Serif") ||
+        family == QLatin1String("Microsoft Sans Serif")) {
+        // MS Sans Serif is a bitmap font where it exists at all; its successor stands in.
+        return QFontDatabase::hasFamily(tahoma) ? tahoma : QStringLiteral("Microsoft Sans Serif");
+    }
+    if (family == arial && !QFontDatabase::hasFamily(arial) &&
+        QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
+        return QStringLiteral("Liberation Sans");
+    }
+    return family;
+}
+
 QFont font(const QString& family, double points, bool bold, bool italic) {
-    QFont f(family);
+    QFont f(typeface(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);

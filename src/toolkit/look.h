@@ -22,14 +22,26 @@ namespace colour {
 inline const QColor teal{0, 192, 192};   // form backgrounds and button faces
 inline const QColor pink{255, 192, 192}; // caption backgrounds
 inline const QColor lightCyan{192, 255, 255};
-inline const QColor navy{0, 0, 128};    // captions
-inline const QColor darkRed{128, 0, 0}; // output figures
+inline const QColor paleYellow{255, 255, 192}; // a field read only in part
+inline const QColor navy{0, 0, 128};           // captions
+inline const QColor darkRed{128, 0, 0};        // output figures
 inline const QColor green{0, 128, 0};
 inline const QColor darkGreen{0, 64, 0};
 inline const QColor blue{0, 0, 255};
 inline const QColor grey{192, 192, 192};
 } // namespace colour
 
+// Makes the typefaces of the layouts available where the system lacks them: Wine's Tahoma
+// (metric-compatible, Debian's fonts-wine) when it is installed. Call once at start-up.
+void installFonts();
+
+// The typeface that stands in for a family of the layouts on this system: Tahoma, when
+// present, for MS Sans Serif and Microsoft Sans Serif (never Wine's bitmap MS Sans Serif);
+// Liberation Sans for Arial where Arial itself is missing. Any other family, or one with
+// nothing to stand in, is asked for by its own name.
+QString typeface(const QString& family);
+
+// A font of the layouts, in the typeface that stands in for the family.
 QFont font(const QString& family, double points, bool bold = false, bool italic = false);
 inline QFont arial(double points, bool bold = false) {
     return font("Arial", points, bold);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -44,12 +45,15 @@ public:
 
 // A printer of the system or a PDF file, painted at the device's full resolution. Inches
 // are turned into device units here and widths are measured against the device itself,
-// so a right-aligned amount ends exactly at its edge on paper.
+// so a right-aligned amount ends exactly at its edge on paper. A PDF file is written whole
+// or not at all: the page goes to a temporary file that replaces the old one only once
+// every byte of it is on disk.
 class QtPrinter : public Printer {
 public:
     // The default printer of the system (null when none is installed).
     static std::unique_ptr<QtPrinter> systemDefault();
-    // Writes the page to a PDF file (A4) at the path, replacing any file there.
+    // Writes the page to a PDF file (A4) at the path, replacing any file there; a file that
+    // could not be written whole leaves the old one as it was.
     static std::unique_ptr<QtPrinter> pdfFile(const QString& path);
 
     ~QtPrinter() override;
@@ -69,15 +73,21 @@ public:
     QString failure() const override { return failure_; }
 
 private:
-    QtPrinter(std::unique_ptr<QPrinter> printer, bool isFile);
+    struct PdfDocument;
+    QtPrinter(std::unique_ptr<QPrinter> printer, const QString& path);
 
+    // The printer, or the PDF document about to be written.
+    QPagedPaintDevice& device() const;
     // Starts the document at the first mark on the page; false when the device refused.
     bool begin();
+    // Ends the PDF document and puts its file in place; false when it is not whole.
+    bool finishFile();
     QPointF device(double x, double y) const;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> printer_; // null for a PDF file
+    QString path_;                      // the PDF file
+    std::unique_ptr<PdfDocument> pdf_;  // the next (or current) document of the PDF file
     std::unique_ptr<QPainter> painter_;
-    bool isFile_;
     bool failed_ = false; // the current document can no longer be produced
     QString failure_;
     QFont font_;

@@ -1,5 +1,6 @@
 #include "toolkit/textbox.h"
 
+#include "toolkit/entry.h"
 #include "toolkit/look.h"
 
 #include <QEvent>
@@ -8,9 +9,8 @@
 
 namespace toolkit {
 
-namespace {
-
 class SelectAllOnFocus : public QObject {
+    Q_OBJECT
 public:
     explicit SelectAllOnFocus(QLineEdit* field) : QObject(field), field_(field) {}
 
@@ -33,9 +33,10 @@ private:
     QLineEdit* field_;
 };
 
-} // namespace
-
 void selectAllOnFocus(QLineEdit* field) {
+    if (field->findChild<SelectAllOnFocus*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return;
+    }
     auto* filter = new SelectAllOnFocus(field);
     field->installEventFilter(filter);
     // A combo box takes the focus for its line edit and hands the focus event on to it
@@ -54,6 +55,7 @@ TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int 
     case Kind::Entry:
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setText(QStringLiteral("0"));
+        keepVisible(this);
         break;
     case Kind::FreeText:
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -74,3 +76,5 @@ TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int 
 }
 
 } // namespace toolkit
+
+#include "textbox.moc"

@@ -8,7 +8,8 @@ class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     enum class Kind {
-        Entry,    // typed by the user: right-aligned, "0" at creation
+        Entry,    // an amount typed by the user: right-aligned, "0" at creation; invisible
+                  // characters never enter it (keepVisible)
         FreeText, // typed by the user, not an amount: left-aligned, empty at creation
         Output,   // written by a computation: read-only, not a tab stop, dark red, "0"
         Carrier,  // invisible, "0": carries a figure from one form to another
@@ -25,7 +26,8 @@ private:
 };
 
 // Focus entering the field selects its whole text (caret at the start, selection to the
-// end), so that the next key typed replaces the figure. Works for a combo box's line edit.
+// end), so that the next key typed replaces the figure. Works for a combo box's line edit;
+// every form does it for each of its editable combo boxes by itself. Once is enough.
 void selectAllOnFocus(QLineEdit* field);
 
 } // namespace toolkit
