@@ -3,6 +3,7 @@
 // operations a user waits for on the worked year, the first press beside the warm ones.
 // Minimum, median and maximum of each.
 #include "app/program.h"
+#include "toolkit/look.h"
 #include "toolkit/printer.h"
 #include "toolkit/services.h"
 #include "watch.h"
@@ -55,6 +56,10 @@ void row(const char* what, const QString& figures) {
     std::printf("  %-46s %s\n", what, qPrintable(figures));
 }
 
+void heading(const QString& title, const char* first) {
+    std::printf("\n%-48s %8s %8s %8s %8s\n", qPrintable(title), first, "min", "median", "max");
+}
+
 // One run of a start-up child: the moments it printed, by name, with its launch and end.
 std::map<QByteArray, long long> runChild(const QString& name) {
     QProcess child;
@@ -99,18 +104,16 @@ void measureStart(int runs) {
             bareMem.push_back(m["peak"] / 1024.0);
         }
     }
-    const char* ms = "%8.1f %8.1f %8.1f ms";
-    std::printf(
-        "Start and exit, %d runs each, ours and the floor in turn    min   median      max\n",
-        runs);
+    const char* ms = "%17.1f %8.1f %8.1f ms"; // under min, median, max
+    heading(QStringLiteral("Start and exit, ours and the floor in turn, %1 runs").arg(runs), "");
     row("launch to the splash on screen", spread(splash, ms));
     row("launch to the worksheet on screen (no wait)", spread(ours, ms));
     row("  the step after the splash's tick", spread(step, ms));
     row("floor: launch to a bare window on screen", spread(bare, ms));
     row("Exit to the process ended", spread(oursExit, ms));
     row("floor: quit to the process ended", spread(bareExit, ms));
-    row("peak memory", spread(oursMem, "%8.1f %8.1f %8.1f MiB"));
-    row("floor: peak memory", spread(bareMem, "%8.1f %8.1f %8.1f MiB"));
+    row("peak memory", spread(oursMem, "%17.1f %8.1f %8.1f MiB"));
+    row("floor: peak memory", spread(bareMem, "%17.1f %8.1f %8.1f MiB"));
 }
 
 using Clock = std::chrono::steady_clock;
@@ -127,7 +130,8 @@ template <typename F> void operation(const char* what, int runs, F once) {
     }
     const double first = micros.front();
     micros.erase(micros.begin());
-    row(what, QString::asprintf("%8.2f ", first) + spread(micros, "%8.2f %8.2f %8.2f ms"));
+    row(what, QString::asprintf("%8.2f ", first) +
+                  (micros.empty() ? QStringLiteral("ms") : spread(micros, "%8.2f %8.2f %8.2f ms")));
 }
 
 // A control of a form, by its object name.
@@ -146,9 +150,7 @@ void click(const QWidget& form, const char* name) {
 // The worked year through every form, then each operation timed on it.
 void measureOperations(int runs) {
     QLoggingCategory::setFilterRules("default.warning=false"); // offscreen: "no raise()"
-    std::printf("\nOperations, first press and %d warm ones              first      min   median   "
-                "   max\n",
-                runs - 1);
+    heading(QStringLiteral("Operations, first press and %1 warm ones").arg(runs - 1), "first");
     QTemporaryDir folder;
     Silent silent;
     Program program({silent, silent, silent, silent, silent});
@@ -221,6 +223,7 @@ void measureOperations(int runs) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    toolkit::installFonts(); // as the program does: the pages ask for Tahoma
     const int runs = qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS") > 1
                          ? qEnvironmentVariableIntValue("FISCORA_BENCH_RUNS")
                          : 15;

@@ -4,6 +4,7 @@
 // tick, and the press of Exit, and the peak memory; the bench measures the rest from outside.
 #include "app/program.h"
 #include "toolkit/icon.h"
+#include "toolkit/look.h"
 #include "toolkit/services.h"
 #include "watch.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
     QApplication::setWindowIcon(toolkit::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
+    toolkit::installFonts();
     QApplication::setQuitOnLastWindowClosed(false);
 
     toolkit::QtMessages messages;

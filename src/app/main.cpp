@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
     QApplication::setApplicationVersion(QStringLiteral(FISCORA_VERSION));
     QApplication::setWindowIcon(toolkit::programIcon());
+    // The installed launcher's name, by which desktops match the window to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
     toolkit::installFonts(); // before any form or page asks for a font
 
     QCommandLineParser parser;

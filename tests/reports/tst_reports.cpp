@@ -159,123 +159,120 @@ void checkPdf(const Page<Data>& page, bool (*print)(toolkit::Printer&, const Dat
 class TestReports : public QObject {
     Q_OBJECT
 private slots:
-    void drawing();
-    void amountsKeepToTheirColumn_data();
-    void amountsKeepToTheirColumn();
-    void everyPage_data();
-    void everyPage();
-    void sums_data();
-    void sums();
+
+    // Each row in its own font, whatever the printer was left at; each cell at its x as it is
+    // aligned; the rules after the texts; one landscape page.
+    void drawing() {
+        testing::RecordingPrinter printer;
+        printer.setItalic(true);
+        QVERIFY(printPage(printer, samplePage(4), Sample{"ab", "12345"}));
+        QCOMPARE(printer.pages.size(), 1);
+        QCOMPARE(printer.pages[0].orientation, Orientation::Landscape);
+        QStringList printed;
+        for (const testing::PageMark& m : printer.pages[0].marks) {
+            printed << (m.kind == testing::PageMark::Kind::Line
+                            ? QString("rule %1,%2 to %3,%4").arg(m.x).arg(m.y).arg(m.x2).arg(m.y2)
+                            : described(m.x, m.y, m.text, m.font));
+        }
+        const FontState big{"Tahoma", 12, true, false, true}, plain{"Tahoma", 9};
+        auto width = testing::RecordingPrinter::widthOf;
+        QCOMPARE(printed, (QStringList{described(1, 0.5, "Title", big),
+                                       described(4 - width("ab", big) / 2, 0.5, "ab", big),
+                                       described(1.5, 1, "Line :-", plain),
+                                       described(5 - width("12345", plain), 1, "12345", plain),
+                                       described(6 - width("ab12345", plain), 1, "ab12345", plain),
+                                       "rule 4,1.15 to 5,1.15"}));
+    }
+
+    // The column's space ends exactly where "12345" begins; the message names the row's caption.
+    void amountsKeepToTheirColumn_data() {
+        QTest::addColumn<Sample>("data");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("fills-its-space-exactly") << Sample{"", "12345"} << true;
+        QTest::newRow("one-digit-more-refused") << Sample{"", "123456"} << false;
+        QTest::newRow("text-without-a-space-never-refused")
+            << Sample{QString(309, '9'), ""} << true;
+    }
+
+    void amountsKeepToTheirColumn() {
+        QFETCH(Sample, data);
+        QFETCH(bool, fits);
+        const QString refused = tooWide(samplePage(5 - measuredWidth("12345", {9})), data);
+        QCOMPARE(refused, fits ? QString() : tooWideMessage("Line"));
+    }
+
+    void everyPage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("computation-portrait") << "computation";
+        QTest::newRow("statement-landscape") << "statement";
+        QTest::newRow("relief-portrait") << "relief";
+    }
+
+    void everyPage() {
+        QFETCH(QString, page);
+        if (page == "computation") {
+            checkEveryField<ComputationData>(computationPage(), unprintable, 1, "Gross Salary");
+            checkPdf<ComputationData>(computationPage(), printComputation);
+        } else if (page == "statement") {
+            checkEveryField<SalaryStatementData>(statementPage(), unprintable, 2,
+                                                 "Basic Pay, Mar 12");
+            checkPdf<SalaryStatementData>(statementPage(), printSalaryStatement);
+        } else {
+            checkEveryField<ReliefData>(reliefPage(), unprintable, 10,
+                                        "8. Relief under section 89(1)");
+            checkPdf<ReliefData>(reliefPage(), printRelief);
+        }
+    }
+
+    // Two texts: the 80CCD line of the computation, the government's and the employee's shares.
+    // Six: the statement's DA Arr. line from the dearness, MGC and transport arrears of January
+    // and February 2012, the total adding the three as printed. A sum too large to add refuses
+    // the page by the line's name, never printed as "inf".
+    void sums_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("sums");
+        auto row = [](const char* name, QStringList texts, QStringList sums) {
+            QTest::newRow(name) << texts << sums;
+        };
+        row("nps-52288-plus-52289", {"52288", "52289"}, {"104577"});
+        row("nps-leading-numbers-tenths-without-noise", {"0.1abc", "0.2,5"}, {"0.3"});
+        row("nps-too-large-to-add-refused", {"1e308", "1e308"}, {"NPS (EC + GC) (80CCD)"});
+        row("arrears-worked-example-4104", {"1764", "1764", "176", "176", "112", "112"},
+            {"3528", "352", "224", "4104"});
+        row("arrears-leading-numbers-empty-as-0", {"12abc", "x", "", "7", "1,500", "2"},
+            {"12", "7", "3", "22"});
+        row("arrears-fractions-kept-no-noise", {"0.1", "0.2", "1.25", "0", "0", "0.5"},
+            {"0.3", "1.25", "0.5", "2.05"});
+        // Each sum fits; their total does not.
+        row("arrears-too-large-to-add-refused", {"1e308", "0", "0", "0", "1e308", "0"},
+            {"DA Arr."});
+    }
+
+    void sums() {
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, sums);
+        auto c = sample<ComputationData>();
+        auto s = sample<SalaryStatementData>();
+        QStringList printed;
+        QString refused;
+        if (texts.size() == 2) {
+            c.npsGovernment = texts[0];
+            c.npsEmployee = texts[1];
+            printed << npsAmount(c).value_or("none");
+            refused = unprintable(c);
+        } else {
+            s.dearnessArrears = {texts[0], texts[1]};
+            s.mgcArrears = {texts[2], texts[3]};
+            s.transportArrears = {texts[4], texts[5]};
+            const ArrearsRow a = arrearsRow(s).value_or(ArrearsRow{"none", "", "", ""});
+            printed << a.dearness << a.mgc << a.transport << a.total;
+            refused = unprintable(s);
+        }
+        const bool none = printed[0] == "none";
+        QCOMPARE(refused.contains("too large to add up for the line \"" + sums[0] + '"'), none);
+        QCOMPARE(none ? sums : printed, sums);
+    }
 };
-
-// Each row in its own font, whatever the printer was left at; each cell at its x as it is
-// aligned; the rules after the texts; one landscape page.
-void TestReports::drawing() {
-    testing::RecordingPrinter printer;
-    printer.setItalic(true);
-    QVERIFY(printPage(printer, samplePage(4), Sample{"ab", "12345"}));
-    QCOMPARE(printer.pages.size(), 1);
-    QCOMPARE(printer.pages[0].orientation, Orientation::Landscape);
-    QStringList printed;
-    for (const testing::PageMark& m : printer.pages[0].marks) {
-        printed << (m.kind == testing::PageMark::Kind::Line
-                        ? QString("rule %1,%2 to %3,%4").arg(m.x).arg(m.y).arg(m.x2).arg(m.y2)
-                        : described(m.x, m.y, m.text, m.font));
-    }
-    const FontState big{"Tahoma", 12, true, false, true}, plain{"Tahoma", 9};
-    auto width = testing::RecordingPrinter::widthOf;
-    QCOMPARE(printed, (QStringList{described(1, 0.5, "Title", big),
-                                   described(4 - width("ab", big) / 2, 0.5, "ab", big),
-                                   described(1.5, 1, "Line :-", plain),
-                                   described(5 - width("12345", plain), 1, "12345", plain),
-                                   described(6 - width("ab12345", plain), 1, "ab12345", plain),
-                                   "rule 4,1.15 to 5,1.15"}));
-}
-
-// The column's space ends exactly where "12345" begins; the message names the row's caption.
-void TestReports::amountsKeepToTheirColumn_data() {
-    QTest::addColumn<Sample>("data");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("fills-its-space-exactly") << Sample{"", "12345"} << true;
-    QTest::newRow("one-digit-more-refused") << Sample{"", "123456"} << false;
-    QTest::newRow("text-without-a-space-never-refused") << Sample{QString(309, '9'), ""} << true;
-}
-
-void TestReports::amountsKeepToTheirColumn() {
-    QFETCH(Sample, data);
-    QFETCH(bool, fits);
-    const QString refused = tooWide(samplePage(5 - measuredWidth("12345", {9})), data);
-    QCOMPARE(refused, fits ? QString() : tooWideMessage("Line"));
-}
-
-void TestReports::everyPage_data() {
-    QTest::addColumn<QString>("page");
-    QTest::newRow("computation-portrait") << "computation";
-    QTest::newRow("statement-landscape") << "statement";
-    QTest::newRow("relief-portrait") << "relief";
-}
-
-void TestReports::everyPage() {
-    QFETCH(QString, page);
-    if (page == "computation") {
-        checkEveryField<ComputationData>(computationPage(), unprintable, 1, "Gross Salary");
-        checkPdf<ComputationData>(computationPage(), printComputation);
-    } else if (page == "statement") {
-        checkEveryField<SalaryStatementData>(statementPage(), unprintable, 2, "Basic Pay, Mar 12");
-        checkPdf<SalaryStatementData>(statementPage(), printSalaryStatement);
-    } else {
-        checkEveryField<ReliefData>(reliefPage(), unprintable, 10, "8. Relief under section 89(1)");
-        checkPdf<ReliefData>(reliefPage(), printRelief);
-    }
-}
-
-// Two texts: the 80CCD line of the computation, the government's and the employee's shares.
-// Six: the statement's DA Arr. line from the dearness, MGC and transport arrears of January
-// and February 2012, the total adding the three as printed. A sum too large to add refuses
-// the page by the line's name, never printed as "inf".
-void TestReports::sums_data() {
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QStringList>("sums");
-    auto row = [](const char* name, QStringList texts, QStringList sums) {
-        QTest::newRow(name) << texts << sums;
-    };
-    row("nps-52288-plus-52289", {"52288", "52289"}, {"104577"});
-    row("nps-leading-numbers-tenths-without-noise", {"0.1abc", "0.2,5"}, {"0.3"});
-    row("nps-too-large-to-add-refused", {"1e308", "1e308"}, {"NPS (EC + GC) (80CCD)"});
-    row("arrears-worked-example-4104", {"1764", "1764", "176", "176", "112", "112"},
-        {"3528", "352", "224", "4104"});
-    row("arrears-leading-numbers-empty-as-0", {"12abc", "x", "", "7", "1,500", "2"},
-        {"12", "7", "3", "22"});
-    row("arrears-fractions-kept-no-noise", {"0.1", "0.2", "1.25", "0", "0", "0.5"},
-        {"0.3", "1.25", "0.5", "2.05"});
-    // Each sum fits; their total does not.
-    row("arrears-too-large-to-add-refused", {"1e308", "0", "0", "0", "1e308", "0"}, {"DA Arr."});
-}
-
-void TestReports::sums() {
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, sums);
-    auto c = sample<ComputationData>();
-    auto s = sample<SalaryStatementData>();
-    QStringList printed;
-    QString refused;
-    if (texts.size() == 2) {
-        c.npsGovernment = texts[0];
-        c.npsEmployee = texts[1];
-        printed << npsAmount(c).value_or("none");
-        refused = unprintable(c);
-    } else {
-        s.dearnessArrears = {texts[0], texts[1]};
-        s.mgcArrears = {texts[2], texts[3]};
-        s.transportArrears = {texts[4], texts[5]};
-        const ArrearsRow a = arrearsRow(s).value_or(ArrearsRow{"none", "", "", ""});
-        printed << a.dearness << a.mgc << a.transport << a.total;
-        refused = unprintable(s);
-    }
-    const bool none = printed[0] == "none";
-    QCOMPARE(refused.contains("too large to add up for the line \"" + sums[0] + '"'), none);
-    QCOMPARE(none ? sums : printed, sums);
-}
 
 QTEST_MAIN(TestReports)
 #include "tst_reports.moc"
