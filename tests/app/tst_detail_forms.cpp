@@ -166,6 +166,25 @@ private slots:
         checkChangesWithdrawBack(&f, back(f), options.split(' ', Qt::SkipEmptyParts));
     }
 
+    // Tab visits the controls in the order of the form, once Calculate has enabled Back.
+    void tabOrder_data() {
+        QTest::addColumn<QString>("chain");
+        QTest::newRow("hra/grade-pay-last")
+            << "txtbp txtda txthra txtRP cmdcal cmdback txtnpa txtbp";
+        QTest::newRow("house/option-group-first-loan-date-disabled")
+            << "optrent txtarv txtptax txtintt txtoth cmdtot cmdbk optrent";
+        QTest::newRow("deductions/left-column-then-right")
+            << "txtgpf txtgis txthba txtlic txtppf txtnsc txtnsci txttf1 txttf2 txtinf txtos "
+               "txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtoth cmdtot cmdbk txtgpf";
+    }
+    void tabOrder() {
+        QFETCH(QString, chain);
+        toolkit::Form& f = open();
+        f.defaultButton()->click();
+        QCOMPARE(tabChain(find<QWidget>(&f, chain.section(' ', 0, 0)), int(chain.count(' ')) + 1),
+                 chain);
+    }
+
     void hiddenKeepsFiguresClosedStartsAfresh() {
         checkLifecycle(*hub, hub->program.hra(), "cmdcalhr", "txtRP", "cmdback");
         checkLifecycle(*hub, hub->program.houseProperty(), "cmdcalhp", "txtintt", "cmdbk");

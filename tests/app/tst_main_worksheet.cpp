@@ -50,21 +50,12 @@ private slots:
                        shown);
     }
 
+    // Outputs and carriers are no stops; a disabled Print is skipped, so calculate first.
     void tabOrder() {
-        activate(w.get());
-        const QStringList expected = {"txtname",     "cmdcalgs",    "txtgs",    "txttp",
-                                      "cmdcalhr",    "txthra",      "txtos",    "cmdcalhp",
-                                      "cmdcalded80", "cmdcalrel89", "txtrel89", "txtdedtax",
-                                      "cmdcalc",     "cmdprint",    "cmdexit"};
-        w->calculate(); // a disabled Print is skipped, as it should be
-        find(w.get(), "txtname")->setFocus();
-        QTRY_VERIFY(find(w.get(), "txtname")->hasFocus());
-        QStringList seen{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
-            seen << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(seen, expected);
+        w->calculate();
+        QCOMPARE(tabChain(find(w.get(), "txtname"), 16),
+                 "txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 "
+                 "cmdcalrel89 txtrel89 txtdedtax cmdcalc cmdprint cmdexit txtname");
     }
 };
 

@@ -26,15 +26,6 @@ class TestSalaryForm : public QObject {
         QTRY_COMPARE(edit->selectedText(), edit->text());
         typeText(f->windowHandle(), text);
     }
-    // Every text of the form by the name of its field (a selection's by the combo box's).
-    QMap<QString, QString> fields() const {
-        QMap<QString, QString> out;
-        for (const QLineEdit* edit : f->findChildren<QLineEdit*>()) {
-            const auto* combo = qobject_cast<QComboBox*>(edit->parentWidget());
-            out[combo ? combo->objectName() : edit->objectName()] = edit->text();
-        }
-        return out;
-    }
     // The texts of a row's cells, or of the totals, B.PAY to TOTAL; "-" where there is none.
     QString row(const QString& at) const {
         QStringList shown;
@@ -70,6 +61,18 @@ private slots:
         QCOMPARE(lists, QStringList({"N Y N", "X X Y Z NA", "A/A-1 A/A-1 Oth. NA"}));
     }
 
+    // The selections, then the pay table row by row, basic pay before grade pay; after the
+    // annual figures the buttons, and the increment box last.
+    void tabOrder() {
+        f->calculate();
+        QCOMPARE(tabChain(find(f.get(), "txtnam"), 7),
+                 "txtnam cbonps cboclass1 cboclass3 txtbp(0) txtgp(0) txtbp(1)");
+        QCOMPARE(
+            tabChain(find(f.get(), "txtgp(13)"), 9),
+            "txtgp(13) txtoth(0) txtoth(1) txtoth(2) txtoth(3) txtoth(4) txtoth(5) cmdcal cmdprn");
+        QCOMPARE(tabChain(button(f.get(), "cmdbak"), 3), "cmdbak chkinc txtnam");
+    }
+
     // After Calculate, an edit changes the field edited and, in a pay column, every month
     // below it; an emptied entry shows "0". B.PAY shows 1 to "Sep 12", 7 to "Dec 12" and 5
     // below, so a copy down must pass months that already show its figure. A figure or a
@@ -89,7 +92,7 @@ private slots:
         QTest::newRow("typed-hra-class") << "cboclass1=Y" << true << "Y";
         QTest::newRow("pension-scheme-chosen-from-list") << "cbonps=<up>" << true << "Y";
         QTest::newRow("name-typed") << "txtnam=Ravi" << false << "Ravi";
-        QTest::newRow("increment-box-cleared") << "chkinc=<click>" << false << "";
+        QTest::newRow("increment-box-cleared") << "chkinc=<click>" << false << "0";
     }
     void editAfterCalculate() {
         QFETCH(QString, edit);
@@ -99,7 +102,7 @@ private slots:
         const QString keys = edit.section('=', 1);
         fill(f.get(), "txtbp(0)=1;txtbp(9)=7;txtbp(12)=5;txtgp(0)=1;txtoth(2)=1");
         f->calculate();
-        const QMap<QString, QString> before = fields();
+        const QMap<QString, QString> before = snapshot(f.get());
         if (keys == "<click>") {
             QTest::mouseClick(button(f.get(), field), Qt::LeftButton);
             QVERIFY(!button(f.get(), field)->isChecked());
@@ -126,7 +129,7 @@ private slots:
             }
         }
         QStringList seen;
-        const QMap<QString, QString> after = fields();
+        const QMap<QString, QString> after = snapshot(f.get());
         for (auto it = after.cbegin(); it != after.cend(); ++it) {
             if (before.value(it.key()) != it.value()) {
                 seen << it.key() + "=" + it.value();
@@ -194,20 +197,15 @@ private slots:
     void refused_data() {
         QTest::addColumn<QString>("writes");
         QTest::addColumn<QString>("named");
-        QTest::newRow("jan-12-letters") << "txtbp(0)=21000abc"
-                                        << "B.PAY of Jan 12";
-        QTest::newRow("pay-beyond-range") << "txtbp(4)=1e400"
-                                          << "B.PAY of May 12";
-        QTest::newRow("month-total-beyond-range") << "txtgp(13)=1e308"
-                                                  << "TOTAL of Feb 13";
-        QTest::newRow("grand-total-beyond-range") << "txtoth(0)=1.7e308;txtoth(5)=1.7e308"
-                                                  << "G.Total";
-        QTest::newRow("back-total-not-a-number") << "txtmgct=52288x"
-                                                 << "Total of MGC";
-        QTest::newRow("back-month-tpa-beyond-range") << "txttpa2(7)=-1e400"
-                                                     << "TPA of Aug 12";
-        QTest::newRow("back-tpa-sum-beyond-range") << "txttpa2(2)=-1.7e308;txttpa2(3)=-1.7e308"
-                                                   << "Total of TPA";
+        testing::row("jan-12-letters", {"txtbp(0)=21000abc", "B.PAY of Jan 12"});
+        testing::row("pay-beyond-range", {"txtbp(4)=1e400", "B.PAY of May 12"});
+        testing::row("month-total-beyond-range", {"txtgp(13)=1e308", "TOTAL of Feb 13"});
+        testing::row("grand-total-beyond-range",
+                     {"txtoth(0)=1.7e308;txtoth(5)=1.7e308", "G.Total"});
+        testing::row("back-total-not-a-number", {"txtmgct=52288x", "Total of MGC"});
+        testing::row("back-month-tpa-beyond-range", {"txttpa2(7)=-1e400", "TPA of Aug 12"});
+        testing::row("back-tpa-sum-beyond-range",
+                     {"txttpa2(2)=-1.7e308;txttpa2(3)=-1.7e308", "Total of TPA"});
     }
     void refused() {
         QFETCH(QString, writes);
@@ -219,12 +217,12 @@ private slots:
         QLineEdit* written = find(f.get(), writes.section('=', 0, 0));
         QAbstractButton* press = button(f.get(), written->isReadOnly() ? "cmdbak" : "cmdcal");
         const bool backEnabled = button(f.get(), "cmdbak")->isEnabled();
-        const QMap<QString, QString> before = fields();
+        const QMap<QString, QString> before = snapshot(f.get());
         find(f.get(), "txtnam")->setFocus();
         press->click();
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY2(messages.shown.first().contains('"' + named + '"'), qPrintable(messages.shown[0]));
-        QCOMPARE(fields(), before);
+        QCOMPARE(snapshot(f.get()), before);
         QCOMPARE(button(f.get(), "cmdbak")->isEnabled(), backEnabled);
         QCOMPARE(carried.size(), 0);
         if (!written->isReadOnly() && written->accessibleName() == named) {

@@ -4,6 +4,7 @@
 #include "toolkit/form.h"
 #include "toolkit/textbox.h"
 
+#include <QComboBox>
 #include <QtTest>
 
 namespace testing {
@@ -29,6 +30,22 @@ inline QString texts(const QWidget* form, const QString& names) {
     return shown.join(' ');
 }
 
+// What every field, selection (by its combo box's name), option and check box of a form
+// shows: to see that something changed nothing, or only what it should.
+inline QMap<QString, QString> snapshot(const QWidget* form) {
+    QMap<QString, QString> out;
+    for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+        const auto* combo = qobject_cast<QComboBox*>(edit->parentWidget());
+        out[combo ? combo->objectName() : edit->objectName()] = edit->text();
+    }
+    for (const QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
+        if (b->isCheckable()) {
+            out[b->objectName()] = QString::number(b->isChecked());
+        }
+    }
+    return out;
+}
+
 // "optso;txtintt=30001": clicks each option named and sets each field's text, in turn.
 inline void fill(const QWidget* form, const QString& entries) {
     for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
@@ -51,6 +68,20 @@ inline void row(const char* name, std::initializer_list<QString> texts) {
 inline void activate(QWidget* window) {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// The controls that Tab visits from `first` on, `count` in all, by name (a selection by its
+// combo box's).
+inline QString tabChain(QWidget* first, int count) {
+    activate(first->window());
+    first->setFocus();
+    QStringList seen;
+    for (int i = 0; i < count; ++i) {
+        const QWidget* at = QApplication::focusWidget();
+        seen << (at->objectName().isEmpty() ? at->parentWidget() : at)->objectName();
+        QTest::keyClick(first->window()->windowHandle(), Qt::Key_Tab);
+    }
+    return seen.join(' ');
 }
 
 // Types as a user does: the field entered, its whole text selected, replaced key by key.

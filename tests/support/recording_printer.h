@@ -27,7 +27,7 @@ struct PageMark {
     QString text;
     FontState font;   // the font the text was printed in
     double width = 0; // the text's width in that font
-    double right() const { return x + width; }
+    bool operator==(const PageMark&) const = default;
 };
 
 struct RecordedPage {

@@ -1,9 +1,8 @@
 // The toolkit's shared behaviour: Enter presses the default button, amounts never stay
-// empty and read as they show, a change withdraws the guarded buttons, lazy forms come and
-// go, and a PDF file is written whole or not at all.
+// empty and read as they show, a change withdraws the guarded buttons, and a PDF file is
+// written whole or not at all. Lazy forms come and go in the form tests.
 #include "toolkit/entry.h"
 #include "toolkit/form.h"
-#include "toolkit/lazy.h"
 #include "toolkit/look.h"
 #include "toolkit/printer.h"
 #include "toolkit/textbox.h"
@@ -69,8 +68,6 @@ private slots:
     void fieldShowsWhatItReads();
     void focusSelectsWholeText_data();
     void focusSelectsWholeText();
-    void kindsOfField();
-    void lazyFormComesAndGoes();
     void pdfWrittenWholeOrNotAtAll_data();
     void pdfWrittenWholeOrNotAtAll();
 };
@@ -210,40 +207,6 @@ void TestToolkit::focusSelectsWholeText() {
     QTRY_COMPARE(edit->selectedText(), QString("A/A-1"));
     QTest::keyClick(form.windowHandle(), Qt::Key_Z);
     QCOMPARE(edit->text(), QString("z"));
-}
-
-// Results cannot be typed over nor tabbed into; carriers are never seen.
-void TestToolkit::kindsOfField() {
-    QWidget parent;
-    TextBox output(&parent, "o", TextBox::Kind::Output, 0, 0, 1215, 285);
-    TextBox carrier(&parent, "c", TextBox::Kind::Carrier, 0, 0, 1215, 285);
-    QVERIFY(output.isReadOnly() && !(output.focusPolicy() & Qt::TabFocus));
-    QVERIFY(carrier.isHidden());
-}
-
-void TestToolkit::lazyFormComesAndGoes() {
-    int made = 0;
-    toolkit::Lazy<Sample> lazy([&made] {
-        ++made;
-        auto* s = new Sample;
-        s->setAttribute(Qt::WA_DeleteOnClose);
-        return s;
-    });
-    QVERIFY(!lazy.exists());
-    lazy.get().field->setText("42"); // touching a field creates it, unseen
-    QCOMPARE(made, 1);
-    QVERIFY(!lazy.get().isVisible());
-    lazy.show();
-    QVERIFY(lazy.get().isVisible());
-    lazy.get().hide();
-    lazy.show();
-    QCOMPARE(lazy.get().field->text(), QString("42")); // hidden forms keep their figures
-    QCOMPARE(made, 1);
-
-    lazy.get().close(); // the close box discards the form
-    QVERIFY(!lazy.exists());
-    QCOMPARE(lazy.get().field->text(), QString("0"));
-    QCOMPARE(made, 2);
 }
 
 void TestToolkit::pdfWrittenWholeOrNotAtAll_data() {
