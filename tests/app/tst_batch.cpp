@@ -47,60 +47,56 @@ const YearCase cases[] = {
 class TestBatch : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void eachFile_data();
-    void eachFile();
+    // One run for the three; no display, and a platform that would need one.
+    void initTestCase() {
+        for (const YearCase& c : cases) {
+            QFile file(dir_.filePath(QString(c.stem) + ".fiscora"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(R"({"format": "fiscora-year", "version": 1, "year": "2012-13", )" + c.forms +
+                       "}");
+            files_ << file.fileName();
+        }
+        QProcess batch;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("DISPLAY");
+        batch.setProcessEnvironment(env);
+        batch.start(FISCORA_PROGRAM, QStringList{"--batch", dir_.filePath("out")} + files_);
+        QVERIFY(batch.waitForFinished(60000));
+        QCOMPARE(batch.exitCode(), 1); // one file failed
+        const QString progress = batch.readAllStandardError();
+        QVERIFY2(progress.contains("[3/3] " + files_[2] + ": The basic pay"), qPrintable(progress));
+        QFile summary(dir_.filePath("out/summary.csv"));
+        QVERIFY(summary.open(QIODevice::ReadOnly));
+        summary_ = QString::fromUtf8(summary.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(summary_.size(), 4);
+        QCOMPARE(summary_[0],
+                 "file,name,gross salary,net taxable income,total tax,tax deducted,balance,error");
+    }
+
+    void eachFile_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 3; ++i) {
+            QTest::newRow(cases[i].stem) << i;
+        }
+    }
+
+    void eachFile() {
+        QFETCH(int, index);
+        const YearCase& c = cases[index];
+        QVERIFY2(summary_[index + 1].startsWith(files_[index] + ',' + c.row),
+                 qPrintable(summary_[index + 1]));
+        for (const QString page : {"computation", "statement"}) {
+            const QString pdf = dir_.filePath("out/" + QString(c.stem) + '-' + page + ".pdf");
+            QCOMPARE(QFile::exists(pdf), c.pages.contains(page));
+        }
+    }
 
 private:
     QTemporaryDir dir_;
     QStringList files_;
     QStringList summary_;
 };
-
-// One run for the three; no display, and a platform that would need one.
-void TestBatch::initTestCase() {
-    for (const YearCase& c : cases) {
-        QFile file(dir_.filePath(QString(c.stem) + ".fiscora"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"format": "fiscora-year", "version": 1, "year": "2012-13", )" + c.forms +
-                   "}");
-        files_ << file.fileName();
-    }
-    QProcess batch;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.remove("DISPLAY");
-    batch.setProcessEnvironment(env);
-    batch.start(FISCORA_PROGRAM, QStringList{"--batch", dir_.filePath("out")} + files_);
-    QVERIFY(batch.waitForFinished(60000));
-    QCOMPARE(batch.exitCode(), 1); // one file failed
-    const QString progress = batch.readAllStandardError();
-    QVERIFY2(progress.contains("[3/3] " + files_[2] + ": The basic pay"), qPrintable(progress));
-    QFile summary(dir_.filePath("out/summary.csv"));
-    QVERIFY(summary.open(QIODevice::ReadOnly));
-    summary_ = QString::fromUtf8(summary.readAll()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(summary_.size(), 4);
-    QCOMPARE(summary_[0],
-             "file,name,gross salary,net taxable income,total tax,tax deducted,balance,error");
-}
-
-void TestBatch::eachFile_data() {
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < 3; ++i) {
-        QTest::newRow(cases[i].stem) << i;
-    }
-}
-
-void TestBatch::eachFile() {
-    QFETCH(int, index);
-    const YearCase& c = cases[index];
-    QVERIFY2(summary_[index + 1].startsWith(files_[index] + ',' + c.row),
-             qPrintable(summary_[index + 1]));
-    for (const QString page : {"computation", "statement"}) {
-        const QString pdf = dir_.filePath("out/" + QString(c.stem) + '-' + page + ".pdf");
-        QCOMPARE(QFile::exists(pdf), c.pages.contains(page));
-    }
-}
 
 QTEST_MAIN(TestBatch)
 #include "tst_batch.moc"

@@ -186,6 +186,7 @@ private slots:
     }
 
     void hiddenKeepsFiguresClosedStartsAfresh() {
+        checkLifecycle(*hub, hub->program.salary(), "cmdcalgs", "txtoth(0)", "cmdbak");
         checkLifecycle(*hub, hub->program.hra(), "cmdcalhr", "txtRP", "cmdback");
         checkLifecycle(*hub, hub->program.houseProperty(), "cmdcalhp", "txtintt", "cmdbk");
         checkLifecycle(*hub, hub->program.deductions(), "cmdcalded80", "txtnsc", "cmdbk");

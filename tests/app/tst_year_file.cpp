@@ -50,213 +50,196 @@ class TestYearFile : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void roundTrip_data();
-    void roundTrip();
-    void badFile_data();
-    void badFile();
-    void failedSave_data();
-    void failedSave();
-    void unsavedChanges_data();
-    void unsavedChanges();
+    void roundTrip_data() {
+        QTest::addColumn<QString>("odd");
+        for (const char* odd : {"12abc", "", "-999999999", " 7 ",
+                                "\"quoted\\\" \xe2\x82\xb9 \xc3\xa9", "1e308", "X"}) {
+            QTest::newRow(qPrintable("text-" + QString::fromUtf8(odd))) << QString::fromUtf8(odd);
+        }
+    }
+
+    // Each control gets the odd text with its own number, so that a row copied down, a figure
+    // recomputed or a text cut on the way in shows; options and check boxes away from design.
+    void roundTrip() {
+        QFETCH(QString, odd);
+        const QString path = dir_.filePath("round.fiscora");
+        testing::Hub saved;
+        int n = 0;
+        for (QWidget* form : everyForm(saved.program)) {
+            for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+                if (!qobject_cast<QComboBox*>(field->parent())) {
+                    field->setText((odd + QString::number(++n)).left(field->maxLength()));
+                }
+            }
+            for (QComboBox* box : form->findChildren<QComboBox*>()) {
+                box->setEditText(odd + QString::number(++n));
+            }
+            for (QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
+                if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b)) {
+                    b->setChecked(!b->isChecked());
+                }
+            }
+        }
+        saved.fakes.messages.shown.clear();
+        QVERIFY(saved.program.year().saveTo(path));
+
+        testing::Hub opened;
+        QVERIFY(opened.program.year().open(path));
+        QCOMPARE(everything(opened.program), everything(saved.program));
+        QVERIFY(opened.shown().isEmpty());
+        QVERIFY(!opened.program.year().modified());
+        // Print and every Back disabled, as after an edit.
+        const QRegularExpression printOrBack("^cmd(print|prn|bak|back|bk)$");
+        for (QWidget* form : everyForm(opened.program)) {
+            for (const QPushButton* b : form->findChildren<QPushButton*>()) {
+                QVERIFY2(!printOrBack.match(b->objectName()).hasMatch() || !b->isEnabled(),
+                         qPrintable(form->objectName() + ' ' + b->objectName()));
+            }
+        }
+    }
+
+    void badFile_data() {
+        QTest::addColumn<QString>("form1");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("problem");
+        using testing::row;
+        const QString sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";
+        row("not-json", {"{}", "\"format\": oops", "not JSON"});
+        row("other-format",
+            {"{}", R"("format": "csv", "version": 1)", R"("format" is not "fiscora-year")"});
+        row("later-version", {"{}", QString(sound).replace(": 1,", ": 2,"), "later version"});
+        row("version-not-a-number",
+            {"{}", QString(sound).replace(": 1,", ": \"1\","), R"("version" is not a number)"});
+        row("other-year",
+            {"{}", QString(sound).replace("2012-13", "2013-14"), R"("year" is not "2012-13")"});
+        row("form-not-an-object", {"[]", sound, R"("Form1" is not an object)"});
+        row("field-a-number",
+            {R"j({"txtbp(3)": 21000})j", sound, R"j("Form1" "txtbp(3)" is not a text)j"});
+        row("selection-true", {R"({"cbonps": true})", sound, R"("Form1" "cbonps" is not a text)"});
+        row("check-box-2", {R"({"chkinc": 2})", sound, R"("Form1" "chkinc" is not 0 or 1)"});
+        row("check-box-text", {R"({"chkinc": "1"})", sound, R"("Form1" "chkinc" is not a number)"});
+        row("over-1-MB",
+            {R"({"txtnam": "a"})" + QString(1024 * 1024, ' '), sound, "larger than 1 MB"});
+    }
+
+    // The worksheet's figure comes first in the file and is sound: it must not be taken either.
+    void badFile() {
+        QFETCH(QString, form1);
+        QFETCH(QString, heading);
+        QFETCH(QString, problem);
+        const QString path = dir_.filePath("bad.fiscora");
+        writeText(path, ("{" + heading + R"(, "frmmain": {"txtgs": "777", "optso": 5}, "Form1": )" +
+                         form1 + R"(, "Form2": {"txtRP": 5}, "unknown": 3})")
+                            .toUtf8());
+        testing::Hub hub;
+        testing::fill(&hub.w, "txtos=5000");
+        testing::fill(&hub.program.houseProperty().get(), "optso");
+        const QStringList before = everything(hub.program);
+        QVERIFY(!hub.program.year().open(path));
+        QCOMPARE(hub.shown().size(), 1);
+        QVERIFY2(hub.shown()[0].contains(path) && hub.shown()[0].contains(problem),
+                 qPrintable(hub.shown()[0]));
+        QCOMPARE(everything(hub.program), before);
+        QVERIFY(!hub.program.salary().exists() && hub.program.year().modified());
+    }
+
+    void failedSave_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("reason");
+        testing::row("disk-full-old-file-whole", {"full/year.fiscora", "File too large"});
+        testing::row("folder-gone", {"gone/year.fiscora", "No such file"});
+        testing::row("folder-is-a-file", {"old.txt/year.fiscora", "Not a directory"});
+    }
+
+    // Run as root, a read-only folder takes writes all the same; a file size limit fails the
+    // write as a full disk would, whoever runs the test.
+    void failedSave() {
+        QFETCH(QString, where);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(dir_.path()).mkpath("full"));
+        const QString path = dir_.filePath(where);
+        writeText(dir_.filePath("full/year.fiscora"), "old year");
+        writeText(dir_.filePath("old.txt"), "old text");
+        testing::Hub hub;
+        testing::fill(&hub.w, "txtname=Asha");
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved = hub.program.year().saveTo(path);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!saved);
+        QCOMPARE(hub.shown().size(), 1);
+        QVERIFY2(hub.shown()[0].contains(path) && hub.shown()[0].contains(reason),
+                 qPrintable(hub.shown()[0]));
+        QCOMPARE(fileText(dir_.filePath("full/year.fiscora")), QByteArray("old year"));
+        QCOMPARE(fileText(dir_.filePath("old.txt")), QByteArray("old text"));
+        QVERIFY(hub.program.year().path().isEmpty() && hub.program.year().modified());
+        QCOMPARE(QDir(dir_.filePath("full")).entryList(QDir::Files), QStringList{"year.fiscora"});
+    }
+
+    void unsavedChanges_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("closeBox");
+        using C = toolkit::Questions::Choice;
+        QTest::newRow("field-save-ends-with-file-written")
+            << "frmmain/txtos=5" << int(C::Save) << false;
+        QTest::newRow("selection-discard-ends") << "Form1/cboclass1=Y" << int(C::Discard) << true;
+        QTest::newRow("option-cancel-stays") << "Form4/optso" << int(C::Cancel) << false;
+        QTest::newRow("check-box-cancel-close-box-stays")
+            << "Form1/chkinc" << int(C::Cancel) << true;
+        QTest::newRow("unchanged-ends-unasked") << "" << int(C::Cancel) << false;
+    }
+
+    void unsavedChanges() {
+        QFETCH(QString, change);
+        QFETCH(int, choice);
+        QFETCH(bool, closeBox);
+        const QString path = dir_.filePath("kept.fiscora");
+        testing::Hub hub;
+        everyForm(hub.program); // forms read unseen must not keep the program alive
+        QVERIFY(hub.program.year().saveTo(path));
+        const QByteArray before = fileText(path);
+        QCOMPARE(hub.w.windowTitle(), "kept.fiscora[*] - Fiscora1213 - Income Tax Calculator");
+        QVERIFY(!hub.w.isWindowModified());
+
+        if (!change.isEmpty()) {
+            QWidget* form = change.startsWith("frmmain") ? static_cast<QWidget*>(&hub.w)
+                            : change.startsWith("Form1")
+                                ? static_cast<QWidget*>(hub.program.salary().existing())
+                                : hub.program.houseProperty().existing();
+            const QString control = change.section('/', 1);
+            if (auto* box = form->findChild<QComboBox*>(control.section('=', 0, 0))) {
+                box->setEditText(control.section('=', 1));
+            } else if (auto* b = form->findChild<QAbstractButton*>(control)) {
+                b->click();
+            } else {
+                testing::fill(form, control);
+            }
+        }
+        QCOMPARE(hub.w.isWindowModified(), !change.isEmpty());
+        hub.fakes.questions.choice = toolkit::Questions::Choice(choice);
+        if (closeBox) {
+            hub.w.close();
+        } else {
+            testing::button(&hub.w, "cmdexit")->click();
+        }
+        const bool goesOn = change.isEmpty() || choice != int(toolkit::Questions::Choice::Cancel);
+        QCOMPARE(hub.fakes.questions.asked.size(), change.isEmpty() ? 0 : 1);
+        QCOMPARE(hub.program.ended(), goesOn);
+        QCOMPARE(hub.w.isVisible(), !goesOn);
+        QCOMPARE(fileText(path) != before,
+                 choice == int(toolkit::Questions::Choice::Save) && !change.isEmpty());
+        QCOMPARE(hub.w.isWindowModified(),
+                 !change.isEmpty() && choice != int(toolkit::Questions::Choice::Save));
+    }
 
 private:
     QTemporaryDir dir_;
 };
-
-void TestYearFile::roundTrip_data() {
-    QTest::addColumn<QString>("odd");
-    for (const char* odd :
-         {"12abc", "", "-999999999", " 7 ", "\"quoted\\\" \xe2\x82\xb9 \xc3\xa9", "1e308", "X"}) {
-        QTest::newRow(qPrintable("text-" + QString::fromUtf8(odd))) << QString::fromUtf8(odd);
-    }
-}
-
-// Each control gets the odd text with its own number, so that a row copied down, a figure
-// recomputed or a text cut on the way in shows; options and check boxes away from design.
-void TestYearFile::roundTrip() {
-    QFETCH(QString, odd);
-    const QString path = dir_.filePath("round.fiscora");
-    testing::Hub saved;
-    int n = 0;
-    for (QWidget* form : everyForm(saved.program)) {
-        for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
-            if (!qobject_cast<QComboBox*>(field->parent())) {
-                field->setText((odd + QString::number(++n)).left(field->maxLength()));
-            }
-        }
-        for (QComboBox* box : form->findChildren<QComboBox*>()) {
-            box->setEditText(odd + QString::number(++n));
-        }
-        for (QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
-            if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b)) {
-                b->setChecked(!b->isChecked());
-            }
-        }
-    }
-    saved.fakes.messages.shown.clear();
-    QVERIFY(saved.program.year().saveTo(path));
-
-    testing::Hub opened;
-    QVERIFY(opened.program.year().open(path));
-    QCOMPARE(everything(opened.program), everything(saved.program));
-    QVERIFY(opened.shown().isEmpty());
-    QVERIFY(!opened.program.year().modified());
-    // Print and every Back disabled, as after an edit.
-    const QRegularExpression printOrBack("^cmd(print|prn|bak|back|bk)$");
-    for (QWidget* form : everyForm(opened.program)) {
-        for (const QPushButton* b : form->findChildren<QPushButton*>()) {
-            QVERIFY2(!printOrBack.match(b->objectName()).hasMatch() || !b->isEnabled(),
-                     qPrintable(form->objectName() + ' ' + b->objectName()));
-        }
-    }
-}
-
-void TestYearFile::badFile_data() {
-    QTest::addColumn<QByteArray>("form1");
-    QTest::addColumn<QByteArray>("heading");
-    QTest::addColumn<QString>("problem");
-    const QByteArray sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";
-    QTest::newRow("not-json") << QByteArray("{}") << QByteArray("\"format\": oops") << "not JSON";
-    QTest::newRow("other-format") << QByteArray("{}")
-                                  << QByteArray(R"("format": "csv", "version": 1)")
-                                  << R"("format" is not "fiscora-year")";
-    QTest::newRow("later-version")
-        << QByteArray("{}") << QByteArray(sound).replace(": 1,", ": 2,") << "later version";
-    QTest::newRow("version-not-a-number")
-        << QByteArray("{}") << QByteArray(sound).replace(": 1,", ": \"1\",")
-        << R"("version" is not a number)";
-    QTest::newRow("other-year") << QByteArray("{}")
-                                << QByteArray(sound).replace("2012-13", "2013-14")
-                                << R"("year" is not "2012-13")";
-    QTest::newRow("form-not-an-object")
-        << QByteArray("[]") << sound << R"("Form1" is not an object)";
-    QTest::newRow("field-a-number") << QByteArray(R"j({"txtbp(3)": 21000})j") << sound
-                                    << R"j("Form1" "txtbp(3)" is not a text)j";
-    QTest::newRow("selection-true")
-        << QByteArray(R"({"cbonps": true})") << sound << R"("Form1" "cbonps" is not a text)";
-    QTest::newRow("check-box-2") << QByteArray(R"({"chkinc": 2})") << sound
-                                 << R"("Form1" "chkinc" is not 0 or 1)";
-    QTest::newRow("check-box-text")
-        << QByteArray(R"({"chkinc": "1"})") << sound << R"("Form1" "chkinc" is not a number)";
-    QTest::newRow("over-1-MB") << QByteArray(R"({"txtnam": "a"})") + QByteArray(1024 * 1024, ' ')
-                               << sound << "larger than 1 MB";
-}
-
-// The worksheet's figure comes first in the file and is sound: it must not be taken either.
-void TestYearFile::badFile() {
-    QFETCH(QByteArray, form1);
-    QFETCH(QByteArray, heading);
-    QFETCH(QString, problem);
-    const QString path = dir_.filePath("bad.fiscora");
-    writeText(path, "{" + heading + R"(, "frmmain": {"txtgs": "777", "optso": 5}, "Form1": )" +
-                        form1 + R"(, "Form2": {"txtRP": 5}, "unknown": 3})");
-    testing::Hub hub;
-    testing::fill(&hub.w, "txtos=5000");
-    testing::fill(&hub.program.houseProperty().get(), "optso");
-    const QStringList before = everything(hub.program);
-    QVERIFY(!hub.program.year().open(path));
-    QCOMPARE(hub.shown().size(), 1);
-    QVERIFY2(hub.shown()[0].contains(path) && hub.shown()[0].contains(problem),
-             qPrintable(hub.shown()[0]));
-    QCOMPARE(everything(hub.program), before);
-    QVERIFY(!hub.program.salary().exists() && hub.program.year().modified());
-}
-
-void TestYearFile::failedSave_data() {
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("disk-full-old-file-whole") << "full/year.fiscora"
-                                              << "File too large";
-    QTest::newRow("folder-gone") << "gone/year.fiscora"
-                                 << "No such file";
-    QTest::newRow("folder-is-a-file") << "old.txt/year.fiscora"
-                                      << "Not a directory";
-}
-
-// Run as root, a read-only folder takes writes all the same; a file size limit fails the
-// write as a full disk would, whoever runs the test.
-void TestYearFile::failedSave() {
-    QFETCH(QString, where);
-    QFETCH(QString, reason);
-    QVERIFY(QDir(dir_.path()).mkpath("full"));
-    const QString path = dir_.filePath(where);
-    writeText(dir_.filePath("full/year.fiscora"), "old year");
-    writeText(dir_.filePath("old.txt"), "old text");
-    testing::Hub hub;
-    testing::fill(&hub.w, "txtname=Asha");
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = hub.program.year().saveTo(path);
-    setrlimit(RLIMIT_FSIZE, &old);
-    QVERIFY(!saved);
-    QCOMPARE(hub.shown().size(), 1);
-    QVERIFY2(hub.shown()[0].contains(path) && hub.shown()[0].contains(reason),
-             qPrintable(hub.shown()[0]));
-    QCOMPARE(fileText(dir_.filePath("full/year.fiscora")), QByteArray("old year"));
-    QCOMPARE(fileText(dir_.filePath("old.txt")), QByteArray("old text"));
-    QVERIFY(hub.program.year().path().isEmpty() && hub.program.year().modified());
-    QCOMPARE(QDir(dir_.filePath("full")).entryList(QDir::Files), QStringList{"year.fiscora"});
-}
-
-void TestYearFile::unsavedChanges_data() {
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<bool>("closeBox");
-    using C = toolkit::Questions::Choice;
-    QTest::newRow("field-save-ends-with-file-written")
-        << "frmmain/txtos=5" << int(C::Save) << false;
-    QTest::newRow("selection-discard-ends") << "Form1/cboclass1=Y" << int(C::Discard) << true;
-    QTest::newRow("option-cancel-stays") << "Form4/optso" << int(C::Cancel) << false;
-    QTest::newRow("check-box-cancel-close-box-stays") << "Form1/chkinc" << int(C::Cancel) << true;
-    QTest::newRow("unchanged-ends-unasked") << "" << int(C::Cancel) << false;
-}
-
-void TestYearFile::unsavedChanges() {
-    QFETCH(QString, change);
-    QFETCH(int, choice);
-    QFETCH(bool, closeBox);
-    const QString path = dir_.filePath("kept.fiscora");
-    testing::Hub hub;
-    everyForm(hub.program);
-    QVERIFY(hub.program.year().saveTo(path));
-    const QByteArray before = fileText(path);
-    QCOMPARE(hub.w.windowTitle(), "kept.fiscora[*] - Fiscora1213 - Income Tax Calculator");
-    QVERIFY(!hub.w.isWindowModified());
-
-    if (!change.isEmpty()) {
-        QWidget* form = change.startsWith("frmmain") ? static_cast<QWidget*>(&hub.w)
-                        : change.startsWith("Form1")
-                            ? static_cast<QWidget*>(hub.program.salary().existing())
-                            : hub.program.houseProperty().existing();
-        const QString control = change.section('/', 1);
-        if (auto* box = form->findChild<QComboBox*>(control.section('=', 0, 0))) {
-            box->setEditText(control.section('=', 1));
-        } else if (auto* b = form->findChild<QAbstractButton*>(control)) {
-            b->click();
-        } else {
-            testing::fill(form, control);
-        }
-    }
-    QCOMPARE(hub.w.isWindowModified(), !change.isEmpty());
-    hub.fakes.questions.choice = toolkit::Questions::Choice(choice);
-    if (closeBox) {
-        hub.w.close();
-    } else {
-        testing::button(&hub.w, "cmdexit")->click();
-    }
-    const bool goesOn = change.isEmpty() || choice != int(toolkit::Questions::Choice::Cancel);
-    QCOMPARE(hub.fakes.questions.asked.size(), change.isEmpty() ? 0 : 1);
-    QCOMPARE(hub.program.ended(), goesOn);
-    QCOMPARE(hub.w.isVisible(), !goesOn);
-    QCOMPARE(fileText(path) != before,
-             choice == int(toolkit::Questions::Choice::Save) && !change.isEmpty());
-    QCOMPARE(hub.w.isWindowModified(),
-             !change.isEmpty() && choice != int(toolkit::Questions::Choice::Save));
-}
 
 QTEST_MAIN(TestYearFile)
 #include "tst_year_file.moc"

@@ -10,131 +10,124 @@ using namespace fiscora;
 class TestAmount : public QObject {
     Q_OBJECT
 private slots:
-    void readingOddTexts_data();
-    void readingOddTexts();
-    void numberText_data();
-    void numberText();
-    void roundHalfEven_data();
-    void roundHalfEven();
-    void shownKeepsRangeErrors();
-};
+    // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
+    void readingOddTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("lenient");
+        QTest::addColumn<bool>("strict");
 
-// Each row: the text, its lenient reading, and whether it is an amount under strict reading.
-void TestAmount::readingOddTexts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("lenient");
-    QTest::addColumn<bool>("strict");
-
-    QTest::newRow("plain") << "30000" << 30000.0 << true;
-    QTest::newRow("empty-is-0-and-no-amount") << "" << 0.0 << false;
-    QTest::newRow("blank-inside-is-skipped") << "1 000" << 1000.0 << true;
-    QTest::newRow("comma-ends-the-number") << "1,000" << 1.0 << false;
-    QTest::newRow("letters-end-the-number") << "12abc" << 12.0 << false;
-    QTest::newRow("letters-only") << "abc" << 0.0 << false;
-    QTest::newRow("lone-minus") << "-" << 0.0 << false;
-    QTest::newRow("lone-point") << "." << 0.0 << false;
-    QTest::newRow("exponent-without-digits-is-left") << "1e" << 1.0 << false;
-    QTest::newRow("exponent-sign-without-digits") << "1e+" << 1.0 << false;
-    QTest::newRow("exponent") << "1e5" << 100000.0 << true;
-    QTest::newRow("capital-exponent-negative") << "25E-1" << 2.5 << true;
-    QTest::newRow("plus-and-leading-point") << "+.5" << 0.5 << true;
-    QTest::newRow("trailing-point") << "5." << 5.0 << true;
-    QTest::newRow("second-point-ends-it") << "1.2.3" << 1.2 << false;
-    QTest::newRow("leading-blank") << " 5" << 5.0 << true;
-    QTest::newRow("trailing-blank") << "5 " << 5.0 << true;
-    QTest::newRow("tab-inside") << "1\t2" << 12.0 << true;
-    QTest::newRow("line-feed-inside") << "1\n2" << 12.0 << true;
-    QTest::newRow("only-a-blank") << " " << 0.0 << false;
-    QTest::newRow("carriage-return-ends-it") << "1\r2" << 1.0 << false;
-    QTest::newRow("negative") << "-150000" << -150000.0 << true;
-    QTest::newRow("sign-then-blank") << "- 5" << -5.0 << true;
-    QTest::newRow("two-signs") << "--5" << 0.0 << false;
-    QTest::newRow("blank-inside-exponent") << "1 e 2" << 100.0 << true;
-    QTest::newRow("hex-is-not-a-number") << "0x10" << 0.0 << false;
-    QTest::newRow("infinity-word-is-not-a-number") << "inf" << 0.0 << false;
-    QTest::newRow("nan-word-is-not-a-number") << "nan" << 0.0 << false;
-    QTest::newRow("rupee-sign-first") << QString::fromUtf8("\u20b9100") << 0.0 << false;
-    QTest::newRow("devanagari-digits-are-not-digits")
-        << QString::fromUtf8("\u0967\u0968") << 0.0 << false;
-    QTest::newRow("underflow-reads-as-0") << "1e-400" << 0.0 << true;
-}
-
-void TestAmount::readingOddTexts() {
-    QFETCH(QString, text);
-    QFETCH(double, lenient);
-    QFETCH(bool, strict);
-    const std::string s = text.toStdString();
-    QCOMPARE(readLenient(s), lenient);
-    const std::optional<double> r = readStrict(s);
-    QCOMPARE(r.has_value(), strict);
-    if (strict) {
-        QCOMPARE(*r, lenient);
+        QTest::newRow("plain") << "30000" << 30000.0 << true;
+        QTest::newRow("empty-is-0-and-no-amount") << "" << 0.0 << false;
+        QTest::newRow("blank-inside-is-skipped") << "1 000" << 1000.0 << true;
+        QTest::newRow("comma-ends-the-number") << "1,000" << 1.0 << false;
+        QTest::newRow("letters-end-the-number") << "12abc" << 12.0 << false;
+        QTest::newRow("letters-only") << "abc" << 0.0 << false;
+        QTest::newRow("lone-minus") << "-" << 0.0 << false;
+        QTest::newRow("lone-point") << "." << 0.0 << false;
+        QTest::newRow("exponent-without-digits-is-left") << "1e" << 1.0 << false;
+        QTest::newRow("exponent-sign-without-digits") << "1e+" << 1.0 << false;
+        QTest::newRow("exponent") << "1e5" << 100000.0 << true;
+        QTest::newRow("capital-exponent-negative") << "25E-1" << 2.5 << true;
+        QTest::newRow("plus-and-leading-point") << "+.5" << 0.5 << true;
+        QTest::newRow("trailing-point") << "5." << 5.0 << true;
+        QTest::newRow("second-point-ends-it") << "1.2.3" << 1.2 << false;
+        QTest::newRow("leading-blank") << " 5" << 5.0 << true;
+        QTest::newRow("trailing-blank") << "5 " << 5.0 << true;
+        QTest::newRow("tab-inside") << "1\t2" << 12.0 << true;
+        QTest::newRow("line-feed-inside") << "1\n2" << 12.0 << true;
+        QTest::newRow("only-a-blank") << " " << 0.0 << false;
+        QTest::newRow("carriage-return-ends-it") << "1\r2" << 1.0 << false;
+        QTest::newRow("negative") << "-150000" << -150000.0 << true;
+        QTest::newRow("sign-then-blank") << "- 5" << -5.0 << true;
+        QTest::newRow("two-signs") << "--5" << 0.0 << false;
+        QTest::newRow("blank-inside-exponent") << "1 e 2" << 100.0 << true;
+        QTest::newRow("hex-is-not-a-number") << "0x10" << 0.0 << false;
+        QTest::newRow("infinity-word-is-not-a-number") << "inf" << 0.0 << false;
+        QTest::newRow("nan-word-is-not-a-number") << "nan" << 0.0 << false;
+        QTest::newRow("rupee-sign-first") << QString::fromUtf8("\u20b9100") << 0.0 << false;
+        QTest::newRow("devanagari-digits-are-not-digits")
+            << QString::fromUtf8("\u0967\u0968") << 0.0 << false;
+        QTest::newRow("underflow-reads-as-0") << "1e-400" << 0.0 << true;
     }
-}
 
-// Beyond a double's range: lenient reading gives infinity for the caller to refuse, and
-// the strict reading does not take it as an amount.
-void TestAmount::shownKeepsRangeErrors() {
-    QCOMPARE(readLenient("1e400"), std::numeric_limits<double>::infinity());
-    QCOMPARE(readLenient("-1e400"), -std::numeric_limits<double>::infinity());
-    QVERIFY(!readStrict("1e400").has_value());
-    QVERIFY(std::isinf(shown(readLenient("1e400"))));
-    QVERIFY(std::isnan(shown(std::nan(""))));
-}
+    void readingOddTexts() {
+        QFETCH(QString, text);
+        QFETCH(double, lenient);
+        QFETCH(bool, strict);
+        const std::string s = text.toStdString();
+        QCOMPARE(readLenient(s), lenient);
+        const std::optional<double> r = readStrict(s);
+        QCOMPARE(r.has_value(), strict);
+        if (strict) {
+            QCOMPARE(*r, lenient);
+        }
+    }
 
-void TestAmount::numberText_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
+    // Beyond a double's range: lenient reading gives infinity for the caller to refuse, and
+    // the strict reading does not take it as an amount.
+    void shownKeepsRangeErrors() {
+        QCOMPARE(readLenient("1e400"), std::numeric_limits<double>::infinity());
+        QCOMPARE(readLenient("-1e400"), -std::numeric_limits<double>::infinity());
+        QVERIFY(!readStrict("1e400").has_value());
+        QVERIFY(std::isinf(shown(readLenient("1e400"))));
+        QVERIFY(std::isnan(shown(std::nan(""))));
+    }
 
-    QTest::newRow("whole") << 30000.0 << "30000";
-    QTest::newRow("half") << 2.5 << "2.5";
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("negative-zero") << -0.0 << "0";
-    QTest::newRow("negative") << -20904.0 << "-20904";
-    QTest::newRow("negative-fraction") << -0.25 << "-0.25";
-    QTest::newRow("small-fraction-in-full") << 0.000012 << "0.000012";
-    QTest::newRow("tiny-in-full") << 1e-20 << "0.00000000000000000001";
-    QTest::newRow("1e20-in-full") << 1e20 << "100000000000000000000";
-    QTest::newRow("1e15") << 1e15 << "1000000000000000";
-    QTest::newRow("15-significant-digits") << 123456789012345.0 << "123456789012345";
-    QTest::newRow("16-digits-rounded-to-15") << 1234567890123456.0 << "1234567890123460";
-    QTest::newRow("binary-noise-dropped") << 0.1 + 0.2 << "0.3";
-    QTest::newRow("556.2") << 556.2 << "556.2";
-    QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
-    QTest::newRow("largest-double-has-no-exponent")
-        << std::numeric_limits<double>::max() << QString("179769313486232") + QString(294, '0');
-    QTest::newRow("infinity-is-never-written") << std::numeric_limits<double>::infinity() << "0";
-}
+    void numberText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
 
-void TestAmount::numberText() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
-}
+        QTest::newRow("whole") << 30000.0 << "30000";
+        QTest::newRow("half") << 2.5 << "2.5";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative-zero") << -0.0 << "0";
+        QTest::newRow("negative") << -20904.0 << "-20904";
+        QTest::newRow("negative-fraction") << -0.25 << "-0.25";
+        QTest::newRow("small-fraction-in-full") << 0.000012 << "0.000012";
+        QTest::newRow("tiny-in-full") << 1e-20 << "0.00000000000000000001";
+        QTest::newRow("1e20-in-full") << 1e20 << "100000000000000000000";
+        QTest::newRow("1e15") << 1e15 << "1000000000000000";
+        QTest::newRow("15-significant-digits") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("16-digits-rounded-to-15") << 1234567890123456.0 << "1234567890123460";
+        QTest::newRow("binary-noise-dropped") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("556.2") << 556.2 << "556.2";
+        QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
+        QTest::newRow("largest-double-has-no-exponent")
+            << std::numeric_limits<double>::max() << QString("179769313486232") + QString(294, '0');
+        QTest::newRow("infinity-is-never-written")
+            << std::numeric_limits<double>::infinity() << "0";
+    }
 
-void TestAmount::roundHalfEven_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("rounded");
+    void numberText() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
+    }
 
-    QTest::newRow("2.5-to-2") << 2.5 << 2.0;
-    QTest::newRow("3.5-to-4") << 3.5 << 4.0;
-    QTest::newRow("-2.5-to-minus-2") << -2.5 << -2.0;
-    QTest::newRow("-3.5-to-minus-4") << -3.5 << -4.0;
-    QTest::newRow("556.2-down") << 556.2 << 556.0;
-    QTest::newRow("8027.5-to-8028") << 8027.5 << 8028.0;
-    QTest::newRow("8040.5-to-8040") << 8040.5 << 8040.0;
-    QTest::newRow("just-above-half-up") << 0.5000000000000001 << 1.0;
-    QTest::newRow("just-below-half-down") << 0.49999999999999994 << 0.0;
-    QTest::newRow("negative-just-below-half") << -1.4999999999999998 << -1.0;
-    QTest::newRow("whole-unchanged") << 42.0 << 42.0;
-    QTest::newRow("beyond-2-to-the-53-unchanged") << 1e17 << 1e17;
-}
+    void roundHalfEven_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
 
-void TestAmount::roundHalfEven() {
-    QFETCH(double, value);
-    QFETCH(double, rounded);
-    QCOMPARE(fiscora::roundHalfEven(value), rounded);
-}
+        QTest::newRow("2.5-to-2") << 2.5 << 2.0;
+        QTest::newRow("3.5-to-4") << 3.5 << 4.0;
+        QTest::newRow("-2.5-to-minus-2") << -2.5 << -2.0;
+        QTest::newRow("-3.5-to-minus-4") << -3.5 << -4.0;
+        QTest::newRow("556.2-down") << 556.2 << 556.0;
+        QTest::newRow("8027.5-to-8028") << 8027.5 << 8028.0;
+        QTest::newRow("8040.5-to-8040") << 8040.5 << 8040.0;
+        QTest::newRow("just-above-half-up") << 0.5000000000000001 << 1.0;
+        QTest::newRow("just-below-half-down") << 0.49999999999999994 << 0.0;
+        QTest::newRow("negative-just-below-half") << -1.4999999999999998 << -1.0;
+        QTest::newRow("whole-unchanged") << 42.0 << 42.0;
+        QTest::newRow("beyond-2-to-the-53-unchanged") << 1e17 << 1e17;
+    }
+
+    void roundHalfEven() {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(fiscora::roundHalfEven(value), rounded);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestAmount)
 #include "tst_amount.moc"

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("2011-born-2-april-still-59") << 6 << QDate(1952, 4, 2) << false << G << true;
         QTest::newRow("2011-very-senior-born-1-april") << 6 << QDate(1932, 4, 1) << false << V << true;
         QTest::newRow("2011-79-senior") << 6 << QDate(1932, 4, 2) << true << S << true;
+        QTest::newRow("2011-born-in-may-still-59") << 6 << QDate(1952, 5, 15) << false << G << true;
         QTest::newRow("2011-woman-59") << 6 << QDate(1952, 4, 2) << true << W << true;
         QTest::newRow("2010-61-not-senior-at-65") << 5 << QDate(1950, 4, 1) << false << G << true;
         QTest::newRow("2010-65-born-1-april") << 5 << QDate(1946, 4, 1) << true << S << true;
