@@ -29,17 +29,14 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("refused");
         QTest::addColumn<QString>("shown");
-        row("worked-example",
-            {"txtgs=700000;txttp=9600;txthra=60000;txtos=5000;txtdedtax=40000;txthp=-150000;"
-             "txtded80=100000",
-             "", "69600 630400 485400 385400 18540 18540 556 19096 -20904"});
-        row("odd-texts-count-as-leading-number",
-            {"txtgs=250000abc;txtos=abc;txttp= ;txtrel89=100", "",
-             "0 250000 250000 250000 5000 4900 147 5047 5047"});
+        // clang-format off
+        row("worked-example", {"txtgs=700000;txttp=9600;txthra=60000;txtos=5000;txtdedtax=40000;txthp=-150000;txtded80=100000", "", "69600 630400 485400 385400 18540 18540 556 19096 -20904"});
+        row("odd-texts-count-as-leading-number", {"txtgs=250000abc;txtos=abc;txttp= ;txtrel89=100", "", "0 250000 250000 250000 5000 4900 147 5047 5047"});
         const QString none = "0 0 0 0 0 0 0 0 0";
         row("input-beyond-range", {"txtgs=1e400", "Gross Salary", none});
         row("negative-beyond-range", {"txtgs=1.7e308;txtdedtax=-1e309", "Tax Deducted", none});
         row("sum-beyond-range", {"txtgs=1.7e308;txtos=1.7e308", "Gross Total Income", none});
+        // clang-format on
     }
     void calculate() {
         QFETCH(QString, steps);

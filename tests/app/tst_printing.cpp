@@ -163,17 +163,15 @@ private slots:
         QTest::addColumn<int>("dialogs");   // save dialogs shown
         QTest::addColumn<int>("written");   // pages written to a PDF file
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("computation-no-printer-declined") << "computation/declined" << 0 << 0 << "";
-        QTest::newRow("computation-no-printer-cancelled")
-            << "computation/cancelled" << 1 << 0 << "";
+        QTest::newRow("computation-no-printer-cancelled") << "computation/cancelled" << 1 << 0 << "";
         QTest::newRow("computation-no-printer-saved") << "computation/saved" << 1 << 1 << "";
         QTest::newRow("statement-no-printer-saved") << "statement/saved" << 1 << 1 << "";
-        QTest::newRow("computation-printer-fails")
-            << "computation/jammed" << 0 << 0 << "The page was not printed. The printer jammed.";
-        QTest::newRow("computation-pdf-file-fails")
-            << "computation/disk-full" << 1 << 0 << "The page was not saved. The disk is full.";
-        QTest::newRow("computation-nps-too-large")
-            << "computation/nps" << 0 << 0 << "NPS (EC + GC) (80CCD)";
+        QTest::newRow("computation-printer-fails") << "computation/jammed" << 0 << 0 << "The page was not printed. The printer jammed.";
+        QTest::newRow("computation-pdf-file-fails") << "computation/disk-full" << 1 << 0 << "The page was not saved. The disk is full.";
+        QTest::newRow("computation-nps-too-large") << "computation/nps" << 0 << 0 << "NPS (EC + GC) (80CCD)";
+        // clang-format on
     }
     void printingFails() {
         QFETCH(QString, setup);

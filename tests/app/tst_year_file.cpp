@@ -104,22 +104,19 @@ private slots:
         QTest::addColumn<QString>("problem");
         using testing::row;
         const QString sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";
+        // clang-format off
         row("not-json", {"{}", "\"format\": oops", "not JSON"});
-        row("other-format",
-            {"{}", R"("format": "csv", "version": 1)", R"("format" is not "fiscora-year")"});
+        row("other-format", {"{}", R"("format": "csv", "version": 1)", R"("format" is not "fiscora-year")"});
         row("later-version", {"{}", QString(sound).replace(": 1,", ": 2,"), "later version"});
-        row("version-not-a-number",
-            {"{}", QString(sound).replace(": 1,", ": \"1\","), R"("version" is not a number)"});
-        row("other-year",
-            {"{}", QString(sound).replace("2012-13", "2013-14"), R"("year" is not "2012-13")"});
+        row("version-not-a-number", {"{}", QString(sound).replace(": 1,", ": \"1\","), R"("version" is not a number)"});
+        row("other-year", {"{}", QString(sound).replace("2012-13", "2013-14"), R"("year" is not "2012-13")"});
         row("form-not-an-object", {"[]", sound, R"("Form1" is not an object)"});
-        row("field-a-number",
-            {R"j({"txtbp(3)": 21000})j", sound, R"j("Form1" "txtbp(3)" is not a text)j"});
+        row("field-a-number", {R"j({"txtbp(3)": 21000})j", sound, R"j("Form1" "txtbp(3)" is not a text)j"});
         row("selection-true", {R"({"cbonps": true})", sound, R"("Form1" "cbonps" is not a text)"});
         row("check-box-2", {R"({"chkinc": 2})", sound, R"("Form1" "chkinc" is not 0 or 1)"});
         row("check-box-text", {R"({"chkinc": "1"})", sound, R"("Form1" "chkinc" is not a number)"});
-        row("over-1-MB",
-            {R"({"txtnam": "a"})" + QString(1024 * 1024, ' '), sound, "larger than 1 MB"});
+        row("over-1-MB", {R"({"txtnam": "a"})" + QString(1024 * 1024, ' '), sound, "larger than 1 MB"});
+        // clang-format on
     }
 
     // The worksheet's figure comes first in the file and is sound: it must not be taken either.

@@ -55,16 +55,15 @@ private slots:
         QTest::addColumn<bool>("senior");     // the note on the scale of 2012-13 shows
         const QDate design(1960, 1, 1);
         const QString dateMessage = "between 01/01/1900 and 31/03/2013";
-        QTest::newRow("letters-in-total-income")
-            << "txtti(3)=12a" << design << "\"Total income 2008-09\"" << false;
-        QTest::newRow("letters-in-arrears")
-            << "txtarr(0)=x" << design << "\"Arrears 2005-06\"" << false;
-        QTest::newRow("letters-in-item-3")
-            << "txtitem(3)=5o5000" << design << "\"Total income including arrears\"" << false;
+        // clang-format off
+        QTest::newRow("letters-in-total-income") << "txtti(3)=12a" << design << "\"Total income 2008-09\"" << false;
+        QTest::newRow("letters-in-arrears") << "txtarr(0)=x" << design << "\"Arrears 2005-06\"" << false;
+        QTest::newRow("letters-in-item-3") << "txtitem(3)=5o5000" << design << "\"Total income including arrears\"" << false;
         QTest::newRow("born-1-april-2013") << "" << QDate(2013, 4, 1) << dateMessage << false;
         QTest::newRow("born-31-december-1899") << "" << QDate(1899, 12, 31) << dateMessage << true;
         QTest::newRow("born-31-march-2013-accepted") << "" << QDate(2013, 3, 31) << "" << false;
         QTest::newRow("born-1-january-1900-accepted") << "" << QDate(1900, 1, 1) << "" << true;
+        // clang-format on
     }
     // A refusal tells the user once, puts the focus on the figure or date at fault and leaves
     // every result of the Calculate before it; Back and Print stay withdrawn. The note on the

@@ -110,13 +110,12 @@ private slots:
             QTest::newRow(name) << QString(field) << QString(start) << QString(how) << input
                                 << shown << QString(readAs);
         };
+        // clang-format off
         row("amount-emptied-shows-0", "field", "125", "write", "", "0");
         row("free-text-emptied-stays-empty", "name", "125", "write", "", "");
         row("zero-width-space-typed-dropped", "field", "0", "type", u"7\u200b00000"_qs, "700000");
-        row("marks-soft-hyphen-bom-pasted-dropped", "field", "0", "paste",
-            u"\u200e35\u00ad0000\u200f\ufeff"_qs, "350000");
-        row("c0-c1-controls-dropped-tab-kept", "field", "0", "paste", u"1\u0007\r2\u0085\t3"_qs,
-            u"12\t3"_qs);
+        row("marks-soft-hyphen-bom-pasted-dropped", "field", "0", "paste", u"\u200e35\u00ad0000\u200f\ufeff"_qs, "350000");
+        row("c0-c1-controls-dropped-tab-kept", "field", "0", "paste", u"1\u0007\r2\u0085\t3"_qs, u"12\t3"_qs);
         row("tag-character-beyond-bmp-dropped", "field", "0", "paste", u"5\U000e0041"_qs, "5");
         row("invisible-kept-in-free-text", "name", "", "paste", u"A\u200bB"_qs, u"A\u200bB"_qs);
         row("grouped-reads-7-marked", "field", "0", "paste", "7,00,000", "7,00,000", "7");
@@ -128,10 +127,9 @@ private slots:
         row("paste-cut-to-10", "limited", "0", "paste", "12345678901234", "1234567890");
         row("paste-inside-cut-at-caret", "limited", "12345678", "paste-at-3", "abc", "123ab45678");
         row("key-in-full-field-refused", "limited", "1234567890", "type-at-end", "5", "1234567890");
-        row("program-writes-stand-whole", "limited", "0", "write", "123456789012345",
-            "123456789012345");
-        row("invisible-and-limit-together", "limited", "0", "paste", u"1\u200b2345678901"_qs,
-            "1234567890");
+        row("program-writes-stand-whole", "limited", "0", "write", "123456789012345", "123456789012345");
+        row("invisible-and-limit-together", "limited", "0", "paste", u"1\u200b2345678901"_qs, "1234567890");
+        // clang-format on
     }
 
     void fieldShowsWhatItReads() {
