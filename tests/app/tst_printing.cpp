@@ -48,7 +48,7 @@ private slots:
     // amount field holds a figure of its own, the detail forms carried by Back: each page shows
     // as many amounts as it has places, each at most once, each the figure of a field or one of
     // the sums the hub adds (the pension line, the arrears of January and February 2012).
-    // The statement is landscape; the computation after it portrait again.
+    // The statement is landscape, the computation and Annexure I portrait.
     void pagesTakeEveryField() {
         Hub hub;
         QTest::mouseClick(ready(hub, "computation"), Qt::LeftButton);
@@ -75,6 +75,10 @@ private slots:
         hub.program.deductions().get().back();
         fillAll(&hub.w, "w.");
         fillAll(&hub.program.salary().get(), "sal.");
+        ReliefForm& relief = hub.program.relief().get();
+        fillAll(&relief, "rel.");
+        relief.dtpdob->setDate(QDate(1953, 4, 1));
+        relief.optfemale->click();
         const auto sum = [&](const QString& names) {
             double total = 0;
             for (const QString& name : names.split(' ')) {
@@ -87,15 +91,17 @@ private slots:
             {sum("sal.txtda(0) sal.txtda(1)"), sum("sal.txtmgc(0) sal.txtmgc(1)"),
              sum("sal.txttpa2(0) sal.txttpa2(1)"),
              sum("sal.txtda(0) sal.txtda(1) sal.txtmgc(0) sal.txtmgc(1) sal.txttpa2(0) "
-                 "sal.txttpa2(1)")}};
+                 "sal.txttpa2(1)")},
+            {}};
+        hub.program.printRelief();
         hub.program.printStatement();
         hub.program.printComputation();
         const QList<RecordedPage>& pages = hub.fakes.printers.printer.pages;
-        QCOMPARE(pages.size(), 3);
-        const int places[] = {43, 102};
-        for (int p = 0; p < 2; ++p) {
-            const RecordedPage& page = pages[2 - p];
-            QCOMPARE(page.orientation, p ? Orientation::Landscape : Orientation::Portrait);
+        QCOMPARE(pages.size(), 4);
+        const int places[] = {43, 102, 57};
+        for (int p = 0; p < 3; ++p) {
+            const RecordedPage& page = pages[3 - p];
+            QCOMPARE(page.orientation, p == 1 ? Orientation::Landscape : Orientation::Portrait);
             QVERIFY(printed(page, "R. K. SHARMA"));
             const QStringList shown = amounts(page);
             QCOMPARE(shown.size(), places[p]);
@@ -107,6 +113,19 @@ private slots:
                 QVERIFY2(held.contains(a) || sums[p].contains(a), qPrintable(a));
             }
         }
+        QVERIFY(printed(pages[1], "01/04/1953") && printed(pages[1], "Female"));
+        QStringList order; // Annexure I: items 1 to 8, then Table A row by row as on the form
+        for (int i = 1; i <= 8; ++i) {
+            order << relief.txtitem[i]->text();
+        }
+        for (int r = 0; r < 7; ++r) {
+            for (const auto* column :
+                 {&relief.txtti, &relief.txtarr, &relief.txtcat, &relief.txtti2, &relief.txttax1,
+                  &relief.txttax2, &relief.txtdiff}) {
+                order << (*column)[r]->text();
+            }
+        }
+        QCOMPARE(amounts(pages[1]), order);
     }
 
     // The page agrees with the worksheet beside it: a detail form edited and calculated

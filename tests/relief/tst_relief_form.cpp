@@ -139,53 +139,6 @@ private slots:
         f.dtpdob->setDate(f.dtpdob->date().addDays(1));
         QVERIFY(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled());
     }
-
-    // Each cell of the form holds a figure of its own; the page prints items 1 to 8, then
-    // Table A row by row, each year before its own cells in the order of the form's columns.
-    void printedPageTakesEveryCell() {
-        hub->fakes.printers.installed = true;
-        testing::fill(&hub->w, "txtname=A. Taxpayer");
-        ReliefForm& f = open();
-        f.dtpdob->setDate(QDate(1953, 4, 1));
-        f.optfemale->click();
-        const std::array columns{&f.txtti,   &f.txtarr,  &f.txtcat, &f.txtti2,
-                                 &f.txttax1, &f.txttax2, &f.txtdiff};
-        const auto tag = [&](int from, int to) { // the entries before Calculate, the results after
-            for (int r = 0; r < 7; ++r) {
-                for (int c = from; c < to; ++c) {
-                    (*columns[c])[r]->setText(QString::number(100 * r + c + 100));
-                }
-            }
-        };
-        tag(0, 2);
-        f.txtitem[3]->setText("93");
-        f.cmdcal->click();
-        tag(2, 7);
-        QStringList expected;
-        for (int i = 1; i <= 8; ++i) {
-            f.txtitem[i]->setText(i == 3 ? "93" : QString::number(90 + i));
-            expected << f.txtitem[i]->text();
-        }
-        for (int r = 0; r < 7; ++r) {
-            expected << f.lblfy[r]->text();
-            for (const auto* column : columns) {
-                expected << (*column)[r]->text();
-            }
-        }
-        QTest::mouseClick(f.cmdprn, Qt::LeftButton);
-        QVERIFY2(hub->shown().isEmpty(), qPrintable(hub->shown().join('\n')));
-        const auto& pages = hub->fakes.printers.printer.pages;
-        QCOMPARE(pages.size(), 1);
-        QStringList printed;
-        for (const testing::PageMark& m : pages[0].texts()) {
-            printed << m.text;
-        }
-        for (const char* text : {"A. Taxpayer", "01/04/1953", "Female"}) {
-            QVERIFY2(printed.contains(text), text);
-        }
-        printed.removeIf([&expected](const QString& t) { return !expected.contains(t); });
-        QCOMPARE(printed, expected);
-    }
 };
 
 QTEST_MAIN(TestReliefForm)
