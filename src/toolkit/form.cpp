@@ -33,12 +33,10 @@ void Form::showForm() {
     activateWindow();
 }
 
-bool Form::pressDefault() {
+void Form::pressDefault() {
     if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible()) {
         defaultButton_->click();
-        return true;
     }
-    return false;
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

@@ -41,7 +41,8 @@ protected:
     void childEvent(QChildEvent* event) override;
 
 private:
-    bool pressDefault();
+    // Enter presses the default button, when it can be pressed.
+    void pressDefault();
     void watch(QObject* object);
 
     QPointer<QAbstractButton> defaultButton_;

@@ -100,7 +100,8 @@ QString run(const QString& tool, const QStringList& arguments) {
 // within a hundredth of an inch: labels by their first word, amounts by their last, centred
 // texts by both.
 template <typename Data>
-void checkPdf(const Page<Data>& page, bool (*print)(toolkit::Printer&, const Data&)) {
+void checkPdf(const QString& name, const Page<Data>& page,
+              bool (*print)(toolkit::Printer&, const Data&)) {
     QTemporaryDir dir;
     const QString file = dir.filePath("page.pdf");
     const bool landscape = page.orientation == Orientation::Landscape;
@@ -116,19 +117,47 @@ void checkPdf(const Page<Data>& page, bool (*print)(toolkit::Printer&, const Dat
     QCOMPARE(width > info.captured(2).toDouble() / 72, landscape);
     struct Word {
         QString text;
-        double left, top, right;
+        double left, top, right, bottom;
     };
     QList<Word> words;
     static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     for (auto it = word.globalMatch(run("pdftotext", {"-bbox", file, "-"})); it.hasNext();) {
         const auto m = it.next();
         // Compatibility forms undo ligatures such as "ff" set as one glyph.
-        QString text = m.captured(4).normalized(QString::NormalizationForm_KC);
+        QString text = m.captured(5).normalized(QString::NormalizationForm_KC);
         text.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\"");
         words << Word{text, m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
-                      m.captured(3).toDouble() / 72};
+                      m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72};
         QVERIFY2(words.last().right < width - 0.25, qPrintable(text + " runs off the page"));
+    }
+    // The page as last looked at and approved, every word at its place and in its size to
+    // 0.002 inch: a layout figure changed by mistake shows here. FISCORA_UPDATE_GOLDEN=1
+    // records a page changed on purpose, to be looked at before it is committed.
+    QFile approved(QStringLiteral(FISCORA_GOLDEN_DIR "/%1.txt").arg(name));
+    if (qEnvironmentVariableIsSet("FISCORA_UPDATE_GOLDEN") && approved.open(QIODevice::WriteOnly)) {
+        for (const Word& w : words) {
+            approved.write(
+                QString::asprintf("%.4f %.4f %.4f %.4f ", w.left, w.top, w.right, w.bottom)
+                    .toUtf8() +
+                w.text.toUtf8() + '\n');
+        }
+        approved.close();
+    }
+    QVERIFY(approved.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(approved.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), words.size());
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const Word& w = words[i];
+        const QStringList was = lines[i].split(' ');
+        const double now[] = {w.left, w.top, w.right, w.bottom};
+        bool same = was.mid(4).join(' ') == w.text;
+        for (int k = 0; k < 4; ++k) {
+            same = same && qAbs(was[k].toDouble() - now[k]) < 0.002;
+        }
+        QVERIFY2(same, qPrintable(lines[i] + " is now " +
+                                  QString::asprintf("%.4f %.4f %.4f %.4f", w.left, w.top, w.right,
+                                                    w.bottom)));
     }
     for (const Row<Data>& row : page.rows) {
         // The edge of the word of the row with this text nearest to x.
@@ -212,15 +241,15 @@ private slots:
         QFETCH(QString, page);
         if (page == "computation") {
             checkEveryField<ComputationData>(computationPage(), unprintable, 1, "Gross Salary");
-            checkPdf<ComputationData>(computationPage(), printComputation);
+            checkPdf<ComputationData>(page, computationPage(), printComputation);
         } else if (page == "statement") {
             checkEveryField<SalaryStatementData>(statementPage(), unprintable, 2,
                                                  "Basic Pay, Mar 12");
-            checkPdf<SalaryStatementData>(statementPage(), printSalaryStatement);
+            checkPdf<SalaryStatementData>(page, statementPage(), printSalaryStatement);
         } else {
             checkEveryField<ReliefData>(reliefPage(), unprintable, 10,
                                         "8. Relief under section 89(1)");
-            checkPdf<ReliefData>(reliefPage(), printRelief);
+            checkPdf<ReliefData>(page, reliefPage(), printRelief);
         }
     }
 
