@@ -1,14 +1,25 @@
-// Reading and writing amounts: what every form relies on to turn text into figures.
-#include "common/amount.h"
+// Reading and writing amounts, what every form relies on to turn text into figures: odd texts
+// and figures by table, then a bounded randomized run of the properties every text and every
+// figure keeps (FISCORA_FUZZ_SEED and FISCORA_FUZZ_ROUNDS make another run), rounding included.
+#include "amount_properties.h"
 
 #include <QtTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 using namespace fiscora;
 
 class TestAmount : public QObject {
     Q_OBJECT
+    const quint64 seed = qEnvironmentVariableIsSet("FISCORA_FUZZ_SEED")
+                             ? qgetenv("FISCORA_FUZZ_SEED").toULongLong()
+                             : 20121213;
+    const int rounds = qEnvironmentVariableIsSet("FISCORA_FUZZ_ROUNDS")
+                           ? qEnvironmentVariableIntValue("FISCORA_FUZZ_ROUNDS")
+                           : 30000;
+
 private slots:
     // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
     void readingOddTexts_data() {
@@ -104,28 +115,40 @@ private slots:
         QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
     }
 
-    void roundHalfEven_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-
-        QTest::newRow("2.5-to-2") << 2.5 << 2.0;
-        QTest::newRow("3.5-to-4") << 3.5 << 4.0;
-        QTest::newRow("-2.5-to-minus-2") << -2.5 << -2.0;
-        QTest::newRow("-3.5-to-minus-4") << -3.5 << -4.0;
-        QTest::newRow("556.2-down") << 556.2 << 556.0;
-        QTest::newRow("8027.5-to-8028") << 8027.5 << 8028.0;
-        QTest::newRow("8040.5-to-8040") << 8040.5 << 8040.0;
-        QTest::newRow("just-above-half-up") << 0.5000000000000001 << 1.0;
-        QTest::newRow("just-below-half-down") << 0.49999999999999994 << 0.0;
-        QTest::newRow("negative-just-below-half") << -1.4999999999999998 << -1.0;
-        QTest::newRow("whole-unchanged") << 42.0 << 42.0;
-        QTest::newRow("beyond-2-to-the-53-unchanged") << 1e17 << 1e17;
+    void randomTexts() {
+        std::mt19937_64 rng(seed);
+        static const char alphabet[] = "0123456789000111555999+-..eE \t\n,xa\r";
+        for (int i = 0; i < rounds; ++i) {
+            std::string text(rng() % 25, ' ');
+            for (char& c : text) { // mostly number-like characters, now and then any byte at all
+                c = rng() % 16 ? alphabet[rng() % std::strlen(alphabet)] : char(1 + rng() % 255);
+            }
+            const std::string why = properties::checkText(text);
+            QVERIFY2(why.empty(),
+                     qPrintable(QString("seed %1 text \"%2\": %3")
+                                    .arg(seed)
+                                    .arg(QString::fromLatin1(text.c_str()), why.c_str())));
+        }
     }
 
-    void roundHalfEven() {
-        QFETCH(double, value);
-        QFETCH(double, rounded);
-        QCOMPARE(fiscora::roundHalfEven(value), rounded);
+    void randomFigures() {
+        std::mt19937_64 rng(seed);
+        for (int i = 0; i < rounds; ++i) {
+            double x;
+            const std::uint64_t bits = rng();
+            std::memcpy(&x, &bits, sizeof x); // any double at all
+            const double half = double(rng() % 2'000'000) - 1e6 + 0.5;
+            for (double figure : {x, half, std::ldexp(x, -1000)}) {
+                std::string why = properties::checkRounding(figure);
+                if (why.empty() && std::isfinite(figure)) {
+                    why = properties::checkText(fiscora::numberText(figure));
+                }
+                QVERIFY2(why.empty(), qPrintable(QString("seed %1 figure %2: %3")
+                                                     .arg(seed)
+                                                     .arg(figure, 0, 'g', 17)
+                                                     .arg(why.c_str())));
+            }
+        }
     }
 };
 

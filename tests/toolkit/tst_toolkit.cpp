@@ -168,37 +168,6 @@ private slots:
                  !readAs.isEmpty());
     }
 
-    void focusSelectsWholeText_data() {
-        QTest::addColumn<bool>("combo"); // a combo box holds the focus for its line edit
-        QTest::addColumn<bool>(
-            "byMouse"); // or as a form sets it after Back (Tab selects by itself)
-        QTest::newRow("amount-by-mouse") << false << true;
-        QTest::newRow("amount-focus-set-by-form") << false << false;
-        QTest::newRow("combo-box-by-mouse") << true << true;
-        QTest::newRow("combo-box-focus-set-by-form") << true << false;
-    }
-
-    void focusSelectsWholeText() {
-        QFETCH(bool, combo);
-        QFETCH(bool, byMouse);
-        Sample form; // every form selects its combo boxes' text by itself
-        QLineEdit* edit = combo ? form.combo->lineEdit() : form.field;
-        edit->setText("A/A-1");
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.name->setFocus();
-        if (byMouse) {
-            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, 5));
-        } else {
-            (combo ? static_cast<QWidget*>(form.combo) : form.field)
-                ->setFocus(Qt::OtherFocusReason);
-        }
-        QTRY_COMPARE(edit->selectedText(), QString("A/A-1"));
-        QTest::keyClick(form.windowHandle(), Qt::Key_Z);
-        QCOMPARE(edit->text(), QString("z"));
-    }
-
     void pdfWrittenWholeOrNotAtAll_data() {
         QTest::addColumn<QString>("before"); // what stands at the path
         QTest::addColumn<bool>("saved");
