@@ -1,8 +1,30 @@
-// The HRA, house property and deductions forms driven as a user drives them, opened and left
-// through the worksheet. Each row's name begins with its form: "hra/", "house/", "deductions/".
+// The HRA, house property, deductions and relief forms driven as a user drives them, opened
+// and left through the worksheet. A row's name begins with its form: "hra/", "house/",
+// "deductions/"; the relief form's tests are named for it.
 #include "support/hub.h"
 
 using namespace testing;
+
+namespace {
+
+// Table A's row of 2011-12 and the items worked out (all but 3), as shown.
+QString shown(const ReliefForm& f) {
+    QStringList out;
+    for (const auto* column : {&f.txtcat, &f.txtti2, &f.txttax1, &f.txttax2, &f.txtdiff}) {
+        out << (*column)[6]->text();
+    }
+    out << "|";
+    for (int i : {1, 2, 4, 5, 6, 7, 8}) {
+        out << f.txtitem[i]->text();
+    }
+    return out.join(' ');
+}
+
+// Male, born 01/01/1960; arrears of 4104 relating to 2011-12, whose total income was 495000.
+const QString worked = "txtti(6)=495000;txtarr(6)=4104";
+const QString workedShown = "General 499104 32445 32867 422 | 500896 4104 31930 31085 845 422 423";
+
+} // namespace
 
 class TestDetailForms : public QObject {
     Q_OBJECT
@@ -19,6 +41,7 @@ class TestDetailForms : public QObject {
         }
         return hub->open("cmdcalded80", hub->program.deductions());
     }
+    ReliefForm& openRelief() { return hub->open("cmdcalrel89", hub->program.relief()); }
     static QString back(const toolkit::Form& f) {
         return f.objectName() == "Form2" ? "cmdback" : "cmdbk";
     }
@@ -224,6 +247,113 @@ private slots:
         QCOMPARE(hub->shown(), QStringList{DeductionsForm::mediclaimLimitMessage()});
         QCOMPARE(mediclaim->text(), QString("30000"));
         QVERIFY(find(&f, "txt80g")->hasFocus());
+    }
+
+    // Calc. copies the net taxable income as shown into item 3 and leaves the focus on the
+    // date of birth.
+    void reliefWorkedExampleThroughBack() {
+        fill(&hub->w, "txtnti=505000");
+        ReliefForm& f = openRelief();
+        QCOMPARE(f.txtitem[3]->text(), QString("505000"));
+        activate(&f);
+        QTRY_VERIFY(f.dtpdob->hasFocus());
+        fill(&f, worked);
+        f.cmdcal->click();
+        QCOMPARE(shown(f), workedShown);
+        QVERIFY(f.cmdprn->isEnabled());
+        checkBack(*hub, &f, "cmdbak", "txtrel89", "423", "txtdedtax");
+    }
+
+    void reliefBadInputRefused_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<bool>("senior");     // the note on the scale of 2012-13 shows
+        const QDate design(1960, 1, 1);
+        const QString dateMessage = "between 01/01/1900 and 31/03/2013";
+        // clang-format off
+        QTest::newRow("letters-in-total-income") << "txtti(3)=12a" << design << "\"Total income 2008-09\"" << false;
+        QTest::newRow("letters-in-arrears") << "txtarr(0)=x" << design << "\"Arrears 2005-06\"" << false;
+        QTest::newRow("letters-in-item-3") << "txtitem(3)=5o5000" << design << "\"Total income including arrears\"" << false;
+        QTest::newRow("born-1-april-2013") << "" << QDate(2013, 4, 1) << dateMessage << false;
+        QTest::newRow("born-31-december-1899") << "" << QDate(1899, 12, 31) << dateMessage << true;
+        QTest::newRow("born-31-march-2013-accepted") << "" << QDate(2013, 3, 31) << "" << false;
+        QTest::newRow("born-1-january-1900-accepted") << "" << QDate(1900, 1, 1) << "" << true;
+        // clang-format on
+    }
+    // A refusal tells the user once, puts the focus on the figure or date at fault and leaves
+    // every result of the Calculate before it; Back and Print stay withdrawn. The note on the
+    // scale of 2012-13 follows the date of birth as it changes.
+    void reliefBadInputRefused() {
+        QFETCH(QString, change);
+        QFETCH(QDate, birth);
+        QFETCH(QString, message);
+        QFETCH(bool, senior);
+        fill(&hub->w, "txtnti=505000");
+        ReliefForm& f = openRelief();
+        activate(&f);
+        fill(&f, worked);
+        f.cmdcal->click();
+        fill(&f, change);
+        f.dtpdob->setDate(birth);
+        QCOMPARE(f.lblsenior->isVisible(), senior);
+        QVERIFY(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled());
+        f.cmdcal->click();
+        QCOMPARE(f.cmdbak->isEnabled(), message.isEmpty());
+        QCOMPARE(f.cmdprn->isEnabled(), message.isEmpty());
+        if (message.isEmpty()) {
+            QVERIFY(hub->shown().isEmpty());
+            return;
+        }
+        QCOMPARE(hub->shown().size(), 1);
+        QVERIFY2(hub->shown()[0].contains(message), qPrintable(hub->shown()[0]));
+        QCOMPARE(shown(f), workedShown);
+        QWidget* fault = change.isEmpty() ? static_cast<QWidget*>(f.dtpdob)
+                                          : f.findChild<QLineEdit*>(change.section('=', 0, 0));
+        QTRY_VERIFY(fault->hasFocus());
+    }
+
+    void reliefArrearsFromSalaryForm_data() {
+        QTest::addColumn<QString>("salary"); // what was done on the salary form
+        QTest::addColumn<QString>("typed");  // typed into the arrears of 2011-12 first
+        QTest::addColumn<QString>("arrears");
+        row("calculated-fills-4104", {"calculate", "", "4104"});
+        row("typed-figure-kept", {"calculate", "5000", "5000"});
+        row("not-calculated-leaves-0", {"", "", "0"});
+        row("changed-after-calculate-leaves-0", {"calculate;txtbp(5)=30000", "", "0"});
+        row("never-opened-leaves-0", {"never", "", "0"});
+    }
+    // The DA arrears of January and February 2012 (2052 each in the worked year) relate to
+    // 2011-12; only a calculated table is taken, and only into a field that shows "0".
+    void reliefArrearsFromSalaryForm() {
+        QFETCH(QString, salary);
+        QFETCH(QString, typed);
+        QFETCH(QString, arrears);
+        if (!typed.isEmpty()) {
+            openRelief().txtarr[6]->setText(typed);
+        }
+        if (salary != "never") {
+            SalaryForm& s = hub->open("cmdcalgs", hub->program.salary());
+            fill(&s, "txtbp(0)=21000;txtgp(0)=4200");
+            find<QComboBox>(&s, "cbonps")->setCurrentText("Y");
+            for (const QString& step : salary.split(';', Qt::SkipEmptyParts)) {
+                step == "calculate" ? s.calculate() : fill(&s, step);
+            }
+        }
+        ReliefForm& f = openRelief();
+        QCOMPARE(f.txtarr[6]->text(), arrears);
+        openRelief(); // a second Calc. adds nothing
+        QCOMPARE(f.txtarr[6]->text(), arrears);
+    }
+
+    // Every figure, the date of birth and the sex withdraw Back (and Print, checked with the
+    // refusals) until Calculate.
+    void reliefChangesWithdrawPrintAndBack() {
+        ReliefForm& f = openRelief();
+        checkChangesWithdrawBack(&f, "cmdbak", {"optfemale", "optmale"});
+        f.cmdcal->click();
+        f.dtpdob->setDate(f.dtpdob->date().addDays(1));
+        QVERIFY(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled());
     }
 };
 

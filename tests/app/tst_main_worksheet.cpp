@@ -1,8 +1,10 @@
-// The main worksheet driven as a user drives it.
-#include "app/main_worksheet.h"
+// The main worksheet driven as a user drives it; start-up and the download link. The ways
+// the program ends are tested with the year file.
+#include "app/program.h"
 #include "support/controls.h"
 
 using namespace testing;
+using namespace std::chrono_literals;
 
 class TestMainWorksheet : public QObject {
     Q_OBJECT
@@ -53,6 +55,43 @@ private slots:
         QCOMPARE(tabChain(find(w.get(), "txtname"), 16),
                  "txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 "
                  "cmdcalrel89 txtrel89 txtdedtax cmdcalc cmdprint cmdexit txtname");
+    }
+
+    // The year for three seconds; then the worksheet.
+    void splashGivesWayToWorksheet() {
+        SplashForm designed;
+        QVERIFY(designed.Timer1.isActive() && designed.Timer1.interval() == 3000);
+        QCOMPARE(designed.lblVersion->text(), QString("2012-13")); // not its design text
+        FakeServices fakes;
+        Program program(fakes.services());
+        program.start(1000ms); // long enough to see the splash, slowed down as under valgrind
+        QPointer<SplashForm> splash = program.splash();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->Timer1.interval(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(program.worksheet().isVisible(), 5000);
+        QTRY_VERIFY(splash.isNull()); // unloaded right after the worksheet showed
+        QVERIFY(!program.splash());
+    }
+
+    void link_data() {
+        QTest::addColumn<bool>("browser");
+        QTest::newRow("browser-opens-download-page-nothing-shown") << true;
+        QTest::newRow("no-browser-message-once-per-click") << false;
+    }
+
+    void link() {
+        QFETCH(bool, browser);
+        FakeServices fakes;
+        fakes.browser.succeeds = browser;
+        Program program(fakes.services());
+        program.showWorksheet();
+        const QUrl page = MainWorksheet::downloadAddress();
+        for (int click = 1; click <= 2; ++click) {
+            QTest::mouseClick(find<QWidget>(&program.worksheet(), "Label7"), Qt::LeftButton);
+            QCOMPARE(fakes.browser.opened, QList<QUrl>(click, page));
+            QCOMPARE(fakes.messages.shown,
+                     QStringList(browser ? 0 : click, "Unable to start Web browser !"));
+        }
     }
 };
 
