@@ -2,6 +2,7 @@
 // and left through the worksheet. A row's name begins with its form: "hra/", "house/",
 // "deductions/"; the relief form's tests are named for it.
 #include "support/hub.h"
+#include "support/table.h"
 
 using namespace testing;
 
@@ -64,9 +65,7 @@ private slots:
     // a number as it stands is refused, and so is a result beyond range (which texts are
     // numbers is the toolkit's, tested there; here each form's reading and its captions).
     void calculate_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("refused");
-        QTest::addColumn<QString>("shown");
+        testing::columns<QString, QString, QString>("steps", "refused", "shown");
         QString at = "txtRP=50000|", kept = "12345 48766";
         // clang-format off
         row("hra/letters-in-basic-pay", {at + "txtbp=12000x", "Basic Pay", kept});
@@ -97,10 +96,8 @@ private slots:
     // Typed key by key and calculated with Enter; Back carries the figure to the worksheet and
     // puts the focus where the user goes next.
     void workedExampleThroughBack_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("carried"); // field=figure on the worksheet
-        QTest::addColumn<QString>("focus");
+        // carried: field=figure on the worksheet
+        testing::columns<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
         // Salary 10000 + 345 + 2000 = 12345; a tenth 1234.5 rounds to 1234; 50000 - 1234.
         row("hra/rent", {"txtRP=50000", "12345 48766", "txthra=48766", "txtos"});
         row("house/let-out-loss", {"txtarv=120000;txtintt=200000", "120000 36000 236000 -116000",
@@ -125,9 +122,8 @@ private slots:
     // At every opening the worksheet's figures are copied in over what was typed there: a copy
     // that changes a figure withdraws Back, one that leaves it does not.
     void copiedAtEveryOpening_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("fields");
-        QTest::addColumn<QString>("shown"); // after the next opening
+        // shown: after the next opening
+        testing::columns<QString, QString, QString>("typed", "fields", "shown");
         // clang-format off
         row("hra/carriers", {"txtbp=9999;txtRP=50000", "txtbp txtnpa txtda txthra txtRP txtns txthrx", "10000 2000 345 60000 50000 12344 48766"});
         // With 80CCC 10000 and the employee's 100, 120100 is cut to 100000; the government's
@@ -265,10 +261,8 @@ private slots:
     }
 
     void reliefBadInputRefused_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QDate>("birth");
-        QTest::addColumn<QString>("message"); // empty: accepted
-        QTest::addColumn<bool>("senior");     // the note on the scale of 2012-13 shows
+        // message: empty: accepted; senior: the note on the scale of 2012-13 shows
+        testing::columns<QString, QDate, QString, bool>("change", "birth", "message", "senior");
         const QDate design(1960, 1, 1);
         const QString dateMessage = "between 01/01/1900 and 31/03/2013";
         // clang-format off
@@ -314,9 +308,8 @@ private slots:
     }
 
     void reliefArrearsFromSalaryForm_data() {
-        QTest::addColumn<QString>("salary"); // what was done on the salary form
-        QTest::addColumn<QString>("typed");  // typed into the arrears of 2011-12 first
-        QTest::addColumn<QString>("arrears");
+        // salary: what was done on the salary form; typed: typed into the arrears of 2011-12 first
+        testing::columns<QString, QString, QString>("salary", "typed", "arrears");
         row("calculated-fills-4104", {"calculate", "", "4104"});
         row("typed-figure-kept", {"calculate", "5000", "5000"});
         row("not-calculated-leaves-0", {"", "", "0"});

@@ -2,6 +2,7 @@
 // the program ends are tested with the year file.
 #include "app/program.h"
 #include "support/controls.h"
+#include "support/table.h"
 
 using namespace testing;
 using namespace std::chrono_literals;
@@ -28,9 +29,7 @@ private slots:
     // Outputs: exempt allowances, salary, gross total, net taxable, gross tax, net tax, cess,
     // total tax, balance. Refused: a message naming the field, nothing written.
     void calculate_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("refused");
-        QTest::addColumn<QString>("shown");
+        testing::columns<QString, QString, QString>("steps", "refused", "shown");
         // clang-format off
         row("worked-example", {"txtgs=700000;txttp=9600;txthra=60000;txtos=5000;txtdedtax=40000;txthp=-150000;txtded80=100000", "", "69600 630400 485400 385400 18540 18540 556 19096 -20904"});
         row("odd-texts-count-as-leading-number", {"txtgs=250000abc;txtos=abc;txttp= ;txtrel89=100", "", "0 250000 250000 250000 5000 4900 147 5047 5047"});

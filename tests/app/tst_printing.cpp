@@ -3,6 +3,7 @@
 // that cannot be printed is offered as a PDF file or reported, with every figure left alone.
 // Where each line stands on the page is tested in tests/reports.
 #include "support/hub.h"
+#include "support/table.h"
 
 using namespace testing;
 using toolkit::Orientation;
@@ -132,9 +133,7 @@ private slots:
     // again without Back, or closed after that, prints as its last Back carried it (its
     // design values if it never did).
     void detailFormsPrintAsCarried_data() {
-        QTest::addColumn<bool>("house");
-        QTest::addColumn<bool>("carried");
-        QTest::addColumn<bool>("close");
+        testing::columns<bool, bool, bool>("house", "carried", "close");
         QTest::newRow("house-property-recalculated-without-back") << true << true << false;
         QTest::newRow("house-property-closed-after-edit") << true << true << true;
         QTest::newRow("house-property-never-carried") << true << false << false;
@@ -178,10 +177,8 @@ private slots:
     // written. A page that the printer or the file loses, or that cannot be printed at all,
     // is reported. Either way no figure changes, and Print stays ready for another try.
     void printingFails_data() {
-        QTest::addColumn<QString>("setup"); // page/cause
-        QTest::addColumn<int>("dialogs");   // save dialogs shown
-        QTest::addColumn<int>("written");   // pages written to a PDF file
-        QTest::addColumn<QString>("message");
+        // setup: page/cause; dialogs: save dialogs shown; written: pages written to a PDF file
+        testing::columns<QString, int, int, QString>("setup", "dialogs", "written", "message");
         // clang-format off
         QTest::newRow("computation-no-printer-declined") << "computation/declined" << 0 << 0 << "";
         QTest::newRow("computation-no-printer-cancelled") << "computation/cancelled" << 1 << 0 << "";

@@ -3,6 +3,7 @@
 // unsaved changes.
 #include "support/controls.h"
 #include "support/hub.h"
+#include "support/table.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,9 +100,7 @@ private slots:
     }
 
     void badFile_data() {
-        QTest::addColumn<QString>("form1");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("problem");
+        testing::columns<QString, QString, QString>("form1", "heading", "problem");
         using testing::row;
         const QString sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";
         // clang-format off
@@ -141,8 +140,7 @@ private slots:
     }
 
     void failedSave_data() {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("reason");
+        testing::columns<QString, QString>("where", "reason");
         testing::row("disk-full-old-file-whole", {"full/year.fiscora", "File too large"});
         testing::row("folder-gone", {"gone/year.fiscora", "No such file"});
         testing::row("folder-is-a-file", {"old.txt/year.fiscora", "Not a directory"});
@@ -178,9 +176,7 @@ private slots:
     }
 
     void unsavedChanges_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<bool>("closeBox");
+        testing::columns<QString, int, bool>("change", "choice", "closeBox");
         using C = toolkit::Questions::Choice;
         QTest::newRow("field-save-ends-with-file-written")
             << "frmmain/txtos=5" << int(C::Save) << false;

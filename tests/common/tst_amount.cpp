@@ -2,6 +2,7 @@
 // and figures by table, then a bounded randomized run of the properties every text and every
 // figure keeps (FISCORA_FUZZ_SEED and FISCORA_FUZZ_ROUNDS make another run), rounding included.
 #include "amount_properties.h"
+#include "support/table.h"
 
 #include <QtTest>
 #include <cmath>
@@ -23,9 +24,7 @@ class TestAmount : public QObject {
 private slots:
     // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
     void readingOddTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("lenient");
-        QTest::addColumn<bool>("strict");
+        testing::columns<QString, double, bool>("text", "lenient", "strict");
 
         QTest::newRow("plain") << "30000" << 30000.0 << true;
         QTest::newRow("empty-is-0-and-no-amount") << "" << 0.0 << false;
@@ -85,8 +84,7 @@ private slots:
     }
 
     void numberText_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
+        testing::columns<double, QString>("value", "text");
 
         QTest::newRow("whole") << 30000.0 << "30000";
         QTest::newRow("half") << 2.5 << "2.5";

@@ -6,6 +6,7 @@
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
 #include "support/recording_printer.h"
+#include "support/table.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -215,8 +216,7 @@ private slots:
 
     // The column's space ends exactly where "12345" begins; the message names the row's caption.
     void amountsKeepToTheirColumn_data() {
-        QTest::addColumn<Sample>("data");
-        QTest::addColumn<bool>("fits");
+        testing::columns<Sample, bool>("data", "fits");
         QTest::newRow("fills-its-space-exactly") << Sample{"", "12345"} << true;
         QTest::newRow("one-digit-more-refused") << Sample{"", "123456"} << false;
         QTest::newRow("text-without-a-space-never-refused")
@@ -258,8 +258,7 @@ private slots:
     // and February 2012, the total adding the three as printed. A sum too large to add refuses
     // the page by the line's name, never printed as "inf".
     void sums_data() {
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QStringList>("sums");
+        testing::columns<QStringList, QStringList>("texts", "sums");
         auto row = [](const char* name, QStringList texts, QStringList sums) {
             QTest::newRow(name) << texts << sums;
         };

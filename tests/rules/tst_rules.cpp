@@ -8,6 +8,7 @@
 #include "rules/relief89.h"
 #include "rules/section80.h"
 #include "rules/tax.h"
+#include "support/table.h"
 
 #include <QtTest>
 
@@ -106,8 +107,7 @@ class TestRules : public QObject {
 private slots:
     // Each rule on its inputs, and the figures it gives, as listed beside each rule above.
     void figures_data() {
-        QTest::addColumn<Figures>("given");
-        QTest::addColumn<Figures>("expected");
+        testing::columns<Figures, Figures>("given", "expected");
         // clang-format off
         QTest::newRow("tax-worked-example") << tax({700000, 9600, 60000, -150000, 5000, 100000, 0, 40000}) << Figures{69600, 630400, 485400, 385400, 18540, 18540, 556, 19096, -20904};
         QTest::newRow("tax-boundary-500000-gives-30000") << income(500000) << Figures{0, 500000, 500000, 500000, 30000, 30000, 900, 30900, 30900};
@@ -170,11 +170,8 @@ private slots:
     // One month's cell from one month's pay, every other month 0; the selection text is that
     // of the cell's column ("X", "A/A-1" and "Y" for the others).
     void payCell_data() {
-        QTest::addColumn<QString>("cell"); // column:selection
-        QTest::addColumn<int>("row");
-        QTest::addColumn<double>("bp");
-        QTest::addColumn<double>("gp");
-        QTest::addColumn<double>("shown");
+        // cell: column:selection
+        testing::columns<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");
         // clang-format off
         QTest::newRow("da-65pc-8027.5-to-even-8028") << "DA:" << 2 << 10150.0 << 2200.0 << 8028.0;
         QTest::newRow("da-70pc-from-july") << "DA:" << 6 << 21000.0 << 4200.0 << 17640.0;
@@ -232,9 +229,8 @@ private slots:
 
     // 21000 + 4200 from "Jan 12" (or only in the arrears months), "X", "A/A-1", "Y".
     void payTotals_data() {
-        QTest::addColumn<bool>("arrearsOnly");
-        QTest::addColumn<Figures>("annual");
-        QTest::addColumn<Figures>("totals"); // BP, GP, DA, HRA, TPA, MGC, total, grand total
+        // totals: BP, GP, DA, HRA, TPA, MGC, total, grand total
+        testing::columns<bool, Figures, Figures>("arrearsOnly", "annual", "totals");
         const Figures none(annualFigures, 0.0);
         const Figures table = {258080, 50400, 214424, 92544, 32544, 52288, 700280};
         // clang-format off
@@ -283,10 +279,8 @@ private slots:
     }
 
     void taxOfYear_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<Category>("category");
-        QTest::addColumn<double>("income");
-        QTest::addColumn<double>("tax"); // slab tax + surcharge + cess
+        // tax: slab tax + surcharge + cess
+        testing::columns<int, Category, double, double>("year", "category", "income", "tax");
         // clang-format off
         QTest::newRow("2005-general-150000-5000-cess-2pc") << 0 << G << 150000.0 << 5100.0;
         QTest::newRow("2005-general-250010-30pc") << 0 << G << 250010.0 << 25503.0;
@@ -336,11 +330,9 @@ private slots:
     }
 
     void category_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QDate>("birth");
-        QTest::addColumn<bool>("female");
-        QTest::addColumn<Category>("category");
-        QTest::addColumn<bool>("seniorInReceipt"); // 60 or more on 31 March 2013
+        // seniorInReceipt: 60 or more on 31 March 2013
+        testing::columns<int, QDate, bool, Category, bool>("year", "birth", "female", "category",
+                                                           "seniorInReceipt");
         // clang-format off
         QTest::newRow("2011-60-on-birthday-31-march") << 6 << QDate(1952, 3, 31) << false << S << true;
         QTest::newRow("2011-born-1-april-60-the-day-before") << 6 << QDate(1952, 4, 1) << false << S << true;
@@ -374,11 +366,9 @@ private slots:
 
     // Male, born 01/01/1960, so General in every year.
     void relief_data() {
-        QTest::addColumn<Years>("income");
-        QTest::addColumn<Years>("arrears");
-        QTest::addColumn<double>("item3");
-        QTest::addColumn<Figures>("items");   // items 0 (unused) to 8
-        QTest::addColumn<Figures>("row2011"); // income with arrears, both taxes, difference
+        // items: items 0 (unused) to 8; row2011: income with arrears, both taxes, difference
+        testing::columns<Years, Years, double, Figures, Figures>("income", "arrears", "item3",
+                                                                 "items", "row2011");
         const Figures worked2011 = {499104, 32445, 32867, 422};
         // clang-format off
         QTest::newRow("no-arrears-no-relief") << Years{} << Years{} << 505000.0 << Figures{0, 505000, 0, 505000, 31930, 31930, 0, 0, 0} << Figures{0, 0, 0, 0};

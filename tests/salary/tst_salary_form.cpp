@@ -1,6 +1,7 @@
 // The salary form driven as a user drives it.
 #include "salary/salary_form.h"
 #include "support/controls.h"
+#include "support/table.h"
 
 #include <QSignalSpy>
 
@@ -79,9 +80,8 @@ private slots:
     // selection withdraws Print and Back until the next Calculate; the name and the
     // increment box do not.
     void editAfterCalculate_data() {
-        QTest::addColumn<QString>("edit"); // field=keys typed over its selected text
-        QTest::addColumn<bool>("withdraws");
-        QTest::addColumn<QString>("shown");
+        // edit: field=keys typed over its selected text
+        testing::columns<QString, bool, QString>("edit", "withdraws", "shown");
         QTest::newRow("jan-12-basic-pay-fills-column") << "txtbp(0)=21000" << true << "21000";
         QTest::newRow("any-text-runs-down") << "txtbp(0)=12a" << true << "12a";
         QTest::newRow("jul-12-basic-pay-passes-months-showing-7") << "txtbp(6)=7" << true << "7";
@@ -195,8 +195,7 @@ private slots:
     // entry (and puts the focus on it) or a result out of range; Back refuses outputs that no
     // Calculate would leave, and carries nothing to the worksheet.
     void refused_data() {
-        QTest::addColumn<QString>("writes");
-        QTest::addColumn<QString>("named");
+        testing::columns<QString, QString>("writes", "named");
         testing::row("jan-12-letters", {"txtbp(0)=21000abc", "B.PAY of Jan 12"});
         testing::row("pay-beyond-range", {"txtbp(4)=1e400", "B.PAY of May 12"});
         testing::row("month-total-beyond-range", {"txtgp(13)=1e308", "TOTAL of Feb 13"});

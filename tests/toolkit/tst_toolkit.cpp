@@ -1,6 +1,7 @@
 // The toolkit's shared behaviour: Enter presses the default button, amounts never stay
 // empty and read as they show, a change withdraws the guarded buttons, and a PDF file is
 // written whole or not at all. Lazy forms come and go in the form tests.
+#include "support/table.h"
 #include "toolkit/entry.h"
 #include "toolkit/form.h"
 #include "toolkit/look.h"
@@ -63,10 +64,8 @@ class TestToolkit : public QObject {
     Q_OBJECT
 private slots:
     void enterPressesDefault_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("enabled"); // the default button
-        QTest::addColumn<int>("presses");
+        // enabled: the default button
+        testing::columns<QString, int, bool, int>("focus", "key", "enabled", "presses");
         QTest::newRow("keypad-enter-in-amount") << "field" << int(Qt::Key_Enter) << true << 1;
         QTest::newRow("return-in-combo-box-adds-no-item")
             << "combo" << int(Qt::Key_Return) << true << 1;
@@ -99,12 +98,9 @@ private slots:
     // What the user types or pastes, or the program writes, over a field holding `start`: what
     // the field shows, and the tooltip of a figure read only in part (empty when read whole).
     void fieldShowsWhatItReads_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("how"); // type or paste over all, "-at-end", "-at-3"; or write
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("readAs");
+        // how: type or paste over all, "-at-end", "-at-3"; or write
+        testing::columns<QString, QString, QString, QString, QString, QString>(
+            "field", "start", "how", "input", "shown", "readAs");
         auto row = [](const char* name, const char* field, const char* start, const char* how,
                       const QString& input, const QString& shown, const char* readAs = "") {
             QTest::newRow(name) << QString(field) << QString(start) << QString(how) << input
@@ -169,8 +165,8 @@ private slots:
     }
 
     void pdfWrittenWholeOrNotAtAll_data() {
-        QTest::addColumn<QString>("before"); // what stands at the path
-        QTest::addColumn<bool>("saved");
+        // before: what stands at the path
+        testing::columns<QString, bool>("before", "saved");
         QTest::newRow("old-file-replaced") << "old file" << true;
         QTest::newRow("new-file-written") << "" << true;
         QTest::newRow("disk-full-old-file-stays-whole") << "old file, disk full" << false;
