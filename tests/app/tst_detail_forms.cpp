@@ -65,7 +65,7 @@ private slots:
     // a number as it stands is refused, and so is a result beyond range (which texts are
     // numbers is the toolkit's, tested there; here each form's reading and its captions).
     void calculate_data() {
-        testing::columns<QString, QString, QString>("steps", "refused", "shown");
+        columns<QString, QString, QString>("steps", "refused", "shown");
         QString at = "txtRP=50000|", kept = "12345 48766";
         // clang-format off
         row("hra/letters-in-basic-pay", {at + "txtbp=12000x", "Basic Pay", kept});
@@ -86,9 +86,8 @@ private slots:
         // clang-format on
     }
     void calculate() {
-        QFETCH(QString, steps);
-        QFETCH(QString, refused);
-        QFETCH(QString, shown);
+        auto [steps, refused, shown] =
+            fetch<QString, QString, QString>("steps", "refused", "shown");
         toolkit::Form& f = open();
         checkCalculate(hub->shown(), &f, back(f), steps, refused, results(f), shown);
     }
@@ -97,7 +96,7 @@ private slots:
     // puts the focus where the user goes next.
     void workedExampleThroughBack_data() {
         // carried: field=figure on the worksheet
-        testing::columns<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
+        columns<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
         // Salary 10000 + 345 + 2000 = 12345; a tenth 1234.5 rounds to 1234; 50000 - 1234.
         row("hra/rent", {"txtRP=50000", "12345 48766", "txthra=48766", "txtos"});
         row("house/let-out-loss", {"txtarv=120000;txtintt=200000", "120000 36000 236000 -116000",
@@ -106,10 +105,8 @@ private slots:
             {"txtlic=30000;txt80d=20000", "30000 30000 0 50000", "txtded80=50000", "txtrel89"});
     }
     void workedExampleThroughBack() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(QString, carried);
-        QFETCH(QString, focus);
+        auto [typed, shown, carried, focus] =
+            fetch<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
         toolkit::Form& f = open();
         for (const QString& entry : typed.split(';')) {
             typeInto(find(&f, entry.section('=', 0, 0)), entry.section('=', 1));
@@ -123,7 +120,7 @@ private slots:
     // that changes a figure withdraws Back, one that leaves it does not.
     void copiedAtEveryOpening_data() {
         // shown: after the next opening
-        testing::columns<QString, QString, QString>("typed", "fields", "shown");
+        columns<QString, QString, QString>("typed", "fields", "shown");
         // clang-format off
         row("hra/carriers", {"txtbp=9999;txtRP=50000", "txtbp txtnpa txtda txthra txtRP txtns txthrx", "10000 2000 345 60000 50000 12344 48766"});
         // With 80CCC 10000 and the employee's 100, 120100 is cut to 100000; the government's
@@ -132,9 +129,7 @@ private slots:
         // clang-format on
     }
     void copiedAtEveryOpening() {
-        QFETCH(QString, typed);
-        QFETCH(QString, fields);
-        QFETCH(QString, shown);
+        auto [typed, fields, shown] = fetch<QString, QString, QString>("typed", "fields", "shown");
         if (typed.contains('|')) { // as the salary form leaves the worksheet
             fill(&hub->w, typed.section('|', 0, 0));
         }
@@ -262,7 +257,7 @@ private slots:
 
     void reliefBadInputRefused_data() {
         // message: empty: accepted; senior: the note on the scale of 2012-13 shows
-        testing::columns<QString, QDate, QString, bool>("change", "birth", "message", "senior");
+        columns<QString, QDate, QString, bool>("change", "birth", "message", "senior");
         const QDate design(1960, 1, 1);
         const QString dateMessage = "between 01/01/1900 and 31/03/2013";
         // clang-format off
@@ -279,10 +274,8 @@ private slots:
     // every result of the Calculate before it; Back and Print stay withdrawn. The note on the
     // scale of 2012-13 follows the date of birth as it changes.
     void reliefBadInputRefused() {
-        QFETCH(QString, change);
-        QFETCH(QDate, birth);
-        QFETCH(QString, message);
-        QFETCH(bool, senior);
+        auto [change, birth, message, senior] =
+            fetch<QString, QDate, QString, bool>("change", "birth", "message", "senior");
         fill(&hub->w, "txtnti=505000");
         ReliefForm& f = openRelief();
         activate(&f);
@@ -309,7 +302,7 @@ private slots:
 
     void reliefArrearsFromSalaryForm_data() {
         // salary: what was done on the salary form; typed: typed into the arrears of 2011-12 first
-        testing::columns<QString, QString, QString>("salary", "typed", "arrears");
+        columns<QString, QString, QString>("salary", "typed", "arrears");
         row("calculated-fills-4104", {"calculate", "", "4104"});
         row("typed-figure-kept", {"calculate", "5000", "5000"});
         row("not-calculated-leaves-0", {"", "", "0"});
@@ -319,9 +312,8 @@ private slots:
     // The DA arrears of January and February 2012 (2052 each in the worked year) relate to
     // 2011-12; only a calculated table is taken, and only into a field that shows "0".
     void reliefArrearsFromSalaryForm() {
-        QFETCH(QString, salary);
-        QFETCH(QString, typed);
-        QFETCH(QString, arrears);
+        auto [salary, typed, arrears] =
+            fetch<QString, QString, QString>("salary", "typed", "arrears");
         if (!typed.isEmpty()) {
             openRelief().txtarr[6]->setText(typed);
         }

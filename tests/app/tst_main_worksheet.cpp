@@ -29,7 +29,7 @@ private slots:
     // Outputs: exempt allowances, salary, gross total, net taxable, gross tax, net tax, cess,
     // total tax, balance. Refused: a message naming the field, nothing written.
     void calculate_data() {
-        testing::columns<QString, QString, QString>("steps", "refused", "shown");
+        columns<QString, QString, QString>("steps", "refused", "shown");
         // clang-format off
         row("worked-example", {"txtgs=700000;txttp=9600;txthra=60000;txtos=5000;txtdedtax=40000;txthp=-150000;txtded80=100000", "", "69600 630400 485400 385400 18540 18540 556 19096 -20904"});
         row("odd-texts-count-as-leading-number", {"txtgs=250000abc;txtos=abc;txttp= ;txtrel89=100", "", "0 250000 250000 250000 5000 4900 147 5047 5047"});
@@ -40,9 +40,8 @@ private slots:
         // clang-format on
     }
     void calculate() {
-        QFETCH(QString, steps);
-        QFETCH(QString, refused);
-        QFETCH(QString, shown);
+        auto [steps, refused, shown] =
+            fetch<QString, QString, QString>("steps", "refused", "shown");
         checkCalculate(messages.shown, w.get(), "cmdprint", steps, refused,
                        "txtexall txtnsal txtgti txtnti txtgtax txtntax txtcess txtttax txtbaltax",
                        shown);

@@ -133,7 +133,7 @@ private slots:
     // again without Back, or closed after that, prints as its last Back carried it (its
     // design values if it never did).
     void detailFormsPrintAsCarried_data() {
-        testing::columns<bool, bool, bool>("house", "carried", "close");
+        columns<bool, bool, bool>("house", "carried", "close");
         QTest::newRow("house-property-recalculated-without-back") << true << true << false;
         QTest::newRow("house-property-closed-after-edit") << true << true << true;
         QTest::newRow("house-property-never-carried") << true << false << false;
@@ -141,9 +141,7 @@ private slots:
         QTest::newRow("deductions-closed-after-edit") << false << true << true;
     }
     void detailFormsPrintAsCarried() {
-        QFETCH(bool, house);
-        QFETCH(bool, carried);
-        QFETCH(bool, close);
+        auto [house, carried, close] = fetch<bool, bool, bool>("house", "carried", "close");
         Hub hub;
         auto open = [&]() -> toolkit::Form& {
             if (house) {
@@ -178,7 +176,7 @@ private slots:
     // is reported. Either way no figure changes, and Print stays ready for another try.
     void printingFails_data() {
         // setup: page/cause; dialogs: save dialogs shown; written: pages written to a PDF file
-        testing::columns<QString, int, int, QString>("setup", "dialogs", "written", "message");
+        columns<QString, int, int, QString>("setup", "dialogs", "written", "message");
         // clang-format off
         QTest::newRow("computation-no-printer-declined") << "computation/declined" << 0 << 0 << "";
         QTest::newRow("computation-no-printer-cancelled") << "computation/cancelled" << 1 << 0 << "";
@@ -190,10 +188,8 @@ private slots:
         // clang-format on
     }
     void printingFails() {
-        QFETCH(QString, setup);
-        QFETCH(int, dialogs);
-        QFETCH(int, written);
-        QFETCH(QString, message);
+        auto [setup, dialogs, written, message] =
+            fetch<QString, int, int, QString>("setup", "dialogs", "written", "message");
         Hub hub;
         const QString page = setup.section('/', 0, 0);
         const QString cause = setup.section('/', 1);

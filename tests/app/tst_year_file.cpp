@@ -14,6 +14,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using testing::columns, testing::fetch;
 namespace {
 
 // What every form of the program shows, form by form.
@@ -100,7 +101,7 @@ private slots:
     }
 
     void badFile_data() {
-        testing::columns<QString, QString, QString>("form1", "heading", "problem");
+        columns<QString, QString, QString>("form1", "heading", "problem");
         using testing::row;
         const QString sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";
         // clang-format off
@@ -120,9 +121,8 @@ private slots:
 
     // The worksheet's figure comes first in the file and is sound: it must not be taken either.
     void badFile() {
-        QFETCH(QString, form1);
-        QFETCH(QString, heading);
-        QFETCH(QString, problem);
+        auto [form1, heading, problem] =
+            fetch<QString, QString, QString>("form1", "heading", "problem");
         const QString path = dir_.filePath("bad.fiscora");
         writeText(path, ("{" + heading + R"(, "frmmain": {"txtgs": "777", "optso": 5}, "Form1": )" +
                          form1 + R"(, "Form2": {"txtRP": 5}, "unknown": 3})")
@@ -140,7 +140,7 @@ private slots:
     }
 
     void failedSave_data() {
-        testing::columns<QString, QString>("where", "reason");
+        columns<QString, QString>("where", "reason");
         testing::row("disk-full-old-file-whole", {"full/year.fiscora", "File too large"});
         testing::row("folder-gone", {"gone/year.fiscora", "No such file"});
         testing::row("folder-is-a-file", {"old.txt/year.fiscora", "Not a directory"});
@@ -149,8 +149,7 @@ private slots:
     // Run as root, a read-only folder takes writes all the same; a file size limit fails the
     // write as a full disk would, whoever runs the test.
     void failedSave() {
-        QFETCH(QString, where);
-        QFETCH(QString, reason);
+        auto [where, reason] = fetch<QString, QString>("where", "reason");
         QVERIFY(QDir(dir_.path()).mkpath("full"));
         const QString path = dir_.filePath(where);
         writeText(dir_.filePath("full/year.fiscora"), "old year");
@@ -176,7 +175,7 @@ private slots:
     }
 
     void unsavedChanges_data() {
-        testing::columns<QString, int, bool>("change", "choice", "closeBox");
+        columns<QString, int, bool>("change", "choice", "closeBox");
         using C = toolkit::Questions::Choice;
         QTest::newRow("field-save-ends-with-file-written")
             << "frmmain/txtos=5" << int(C::Save) << false;
@@ -188,9 +187,7 @@ private slots:
     }
 
     void unsavedChanges() {
-        QFETCH(QString, change);
-        QFETCH(int, choice);
-        QFETCH(bool, closeBox);
+        auto [change, choice, closeBox] = fetch<QString, int, bool>("change", "choice", "closeBox");
         const QString path = dir_.filePath("kept.fiscora");
         testing::Hub hub;
         everyForm(hub.program); // forms read unseen must not keep the program alive

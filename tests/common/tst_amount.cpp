@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 
+using testing::columns, testing::fetch;
 using namespace fiscora;
 
 class TestAmount : public QObject {
@@ -24,7 +25,7 @@ class TestAmount : public QObject {
 private slots:
     // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
     void readingOddTexts_data() {
-        testing::columns<QString, double, bool>("text", "lenient", "strict");
+        columns<QString, double, bool>("text", "lenient", "strict");
 
         QTest::newRow("plain") << "30000" << 30000.0 << true;
         QTest::newRow("empty-is-0-and-no-amount") << "" << 0.0 << false;
@@ -61,9 +62,7 @@ private slots:
     }
 
     void readingOddTexts() {
-        QFETCH(QString, text);
-        QFETCH(double, lenient);
-        QFETCH(bool, strict);
+        auto [text, lenient, strict] = fetch<QString, double, bool>("text", "lenient", "strict");
         const std::string s = text.toStdString();
         QCOMPARE(readLenient(s), lenient);
         const std::optional<double> r = readStrict(s);
@@ -84,7 +83,7 @@ private slots:
     }
 
     void numberText_data() {
-        testing::columns<double, QString>("value", "text");
+        columns<double, QString>("value", "text");
 
         QTest::newRow("whole") << 30000.0 << "30000";
         QTest::newRow("half") << 2.5 << "2.5";
@@ -108,8 +107,7 @@ private slots:
     }
 
     void numberText() {
-        QFETCH(double, value);
-        QFETCH(QString, text);
+        auto [value, text] = fetch<double, QString>("value", "text");
         QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
     }
 

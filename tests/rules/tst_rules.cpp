@@ -12,6 +12,7 @@
 
 #include <QtTest>
 
+using testing::columns, testing::fetch;
 using namespace fiscora;
 using Figures = QList<double>;
 using Years = std::array<double, earlierYears>;
@@ -107,7 +108,7 @@ class TestRules : public QObject {
 private slots:
     // Each rule on its inputs, and the figures it gives, as listed beside each rule above.
     void figures_data() {
-        testing::columns<Figures, Figures>("given", "expected");
+        columns<Figures, Figures>("given", "expected");
         // clang-format off
         QTest::newRow("tax-worked-example") << tax({700000, 9600, 60000, -150000, 5000, 100000, 0, 40000}) << Figures{69600, 630400, 485400, 385400, 18540, 18540, 556, 19096, -20904};
         QTest::newRow("tax-boundary-500000-gives-30000") << income(500000) << Figures{0, 500000, 500000, 500000, 30000, 30000, 900, 30900, 30900};
@@ -162,8 +163,7 @@ private slots:
         // clang-format on
     }
     void figures() {
-        QFETCH(Figures, given);
-        QFETCH(Figures, expected);
+        auto [given, expected] = fetch<Figures, Figures>("given", "expected");
         QCOMPARE(given, expected);
     }
 
@@ -171,7 +171,7 @@ private slots:
     // of the cell's column ("X", "A/A-1" and "Y" for the others).
     void payCell_data() {
         // cell: column:selection
-        testing::columns<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");
+        columns<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");
         // clang-format off
         QTest::newRow("da-65pc-8027.5-to-even-8028") << "DA:" << 2 << 10150.0 << 2200.0 << 8028.0;
         QTest::newRow("da-70pc-from-july") << "DA:" << 6 << 21000.0 << 4200.0 << 17640.0;
@@ -204,11 +204,8 @@ private slots:
         // clang-format on
     }
     void payCell() {
-        QFETCH(QString, cell);
-        QFETCH(int, row);
-        QFETCH(double, bp);
-        QFETCH(double, gp);
-        QFETCH(double, shown);
+        auto [cell, row, bp, gp, shown] =
+            fetch<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");
         const QString column = cell.section(':', 0, 0);
         const std::string text = cell.section(':', 1).toStdString();
         PayInputs in = year(0, 0, column == "HRA" ? text : "X", column == "TPA" ? text : "A/A-1",
@@ -230,7 +227,7 @@ private slots:
     // 21000 + 4200 from "Jan 12" (or only in the arrears months), "X", "A/A-1", "Y".
     void payTotals_data() {
         // totals: BP, GP, DA, HRA, TPA, MGC, total, grand total
-        testing::columns<bool, Figures, Figures>("arrearsOnly", "annual", "totals");
+        columns<bool, Figures, Figures>("arrearsOnly", "annual", "totals");
         const Figures none(annualFigures, 0.0);
         const Figures table = {258080, 50400, 214424, 92544, 32544, 52288, 700280};
         // clang-format off
@@ -242,9 +239,8 @@ private slots:
         // clang-format on
     }
     void payTotals() {
-        QFETCH(bool, arrearsOnly);
-        QFETCH(Figures, annual);
-        QFETCH(Figures, totals);
+        auto [arrearsOnly, annual, totals] =
+            fetch<bool, Figures, Figures>("arrearsOnly", "annual", "totals");
         PayInputs in = year(arrearsOnly ? 0 : 21000, arrearsOnly ? 0 : 4200);
         if (arrearsOnly) {
             in.transportShown.fill(0);
@@ -280,7 +276,7 @@ private slots:
 
     void taxOfYear_data() {
         // tax: slab tax + surcharge + cess
-        testing::columns<int, Category, double, double>("year", "category", "income", "tax");
+        columns<int, Category, double, double>("year", "category", "income", "tax");
         // clang-format off
         QTest::newRow("2005-general-150000-5000-cess-2pc") << 0 << G << 150000.0 << 5100.0;
         QTest::newRow("2005-general-250010-30pc") << 0 << G << 250010.0 << 25503.0;
@@ -322,17 +318,15 @@ private slots:
     }
 
     void taxOfYear() {
-        QFETCH(int, year);
-        QFETCH(Category, category);
-        QFETCH(double, income);
-        QFETCH(double, tax);
+        auto [year, category, income, tax] =
+            fetch<int, Category, double, double>("year", "category", "income", "tax");
         QCOMPARE(fiscora::taxOfYear(yearAt(year), category, income), tax);
     }
 
     void category_data() {
         // seniorInReceipt: 60 or more on 31 March 2013
-        testing::columns<int, QDate, bool, Category, bool>("year", "birth", "female", "category",
-                                                           "seniorInReceipt");
+        columns<int, QDate, bool, Category, bool>("year", "birth", "female", "category",
+                                                  "seniorInReceipt");
         // clang-format off
         QTest::newRow("2011-60-on-birthday-31-march") << 6 << QDate(1952, 3, 31) << false << S << true;
         QTest::newRow("2011-born-1-april-60-the-day-before") << 6 << QDate(1952, 4, 1) << false << S << true;
@@ -354,11 +348,9 @@ private slots:
     }
 
     void category() {
-        QFETCH(int, year);
-        QFETCH(QDate, birth);
-        QFETCH(bool, female);
-        QFETCH(Category, category);
-        QFETCH(bool, seniorInReceipt);
+        auto [year, birth, female, category, seniorInReceipt] =
+            fetch<int, QDate, bool, Category, bool>("year", "birth", "female", "category",
+                                                    "seniorInReceipt");
         const Date d{birth.year(), birth.month(), birth.day()};
         QCOMPARE(categoryOf(yearAt(year), d, female ? Sex::Female : Sex::Male), category);
         QCOMPARE(seniorInYearOfReceipt(d), seniorInReceipt);
@@ -367,8 +359,8 @@ private slots:
     // Male, born 01/01/1960, so General in every year.
     void relief_data() {
         // items: items 0 (unused) to 8; row2011: income with arrears, both taxes, difference
-        testing::columns<Years, Years, double, Figures, Figures>("income", "arrears", "item3",
-                                                                 "items", "row2011");
+        columns<Years, Years, double, Figures, Figures>("income", "arrears", "item3", "items",
+                                                        "row2011");
         const Figures worked2011 = {499104, 32445, 32867, 422};
         // clang-format off
         QTest::newRow("no-arrears-no-relief") << Years{} << Years{} << 505000.0 << Figures{0, 505000, 0, 505000, 31930, 31930, 0, 0, 0} << Figures{0, 0, 0, 0};
@@ -382,11 +374,9 @@ private slots:
     }
 
     void relief() {
-        QFETCH(Years, income);
-        QFETCH(Years, arrears);
-        QFETCH(double, item3);
-        QFETCH(Figures, items);
-        QFETCH(Figures, row2011);
+        auto [income, arrears, item3, items, row2011] =
+            fetch<Years, Years, double, Figures, Figures>("income", "arrears", "item3", "items",
+                                                          "row2011");
         ReliefInputs in;
         in.birth = {1960, 1, 1};
         in.totalIncome = income;

@@ -81,7 +81,7 @@ private slots:
     // increment box do not.
     void editAfterCalculate_data() {
         // edit: field=keys typed over its selected text
-        testing::columns<QString, bool, QString>("edit", "withdraws", "shown");
+        columns<QString, bool, QString>("edit", "withdraws", "shown");
         QTest::newRow("jan-12-basic-pay-fills-column") << "txtbp(0)=21000" << true << "21000";
         QTest::newRow("any-text-runs-down") << "txtbp(0)=12a" << true << "12a";
         QTest::newRow("jul-12-basic-pay-passes-months-showing-7") << "txtbp(6)=7" << true << "7";
@@ -95,9 +95,7 @@ private slots:
         QTest::newRow("increment-box-cleared") << "chkinc=<click>" << false << "0";
     }
     void editAfterCalculate() {
-        QFETCH(QString, edit);
-        QFETCH(bool, withdraws);
-        QFETCH(QString, shown);
+        auto [edit, withdraws, shown] = fetch<QString, bool, QString>("edit", "withdraws", "shown");
         const QString field = edit.section('=', 0, 0);
         const QString keys = edit.section('=', 1);
         fill(f.get(), "txtbp(0)=1;txtbp(9)=7;txtbp(12)=5;txtgp(0)=1;txtoth(2)=1");
@@ -195,7 +193,7 @@ private slots:
     // entry (and puts the focus on it) or a result out of range; Back refuses outputs that no
     // Calculate would leave, and carries nothing to the worksheet.
     void refused_data() {
-        testing::columns<QString, QString>("writes", "named");
+        columns<QString, QString>("writes", "named");
         testing::row("jan-12-letters", {"txtbp(0)=21000abc", "B.PAY of Jan 12"});
         testing::row("pay-beyond-range", {"txtbp(4)=1e400", "B.PAY of May 12"});
         testing::row("month-total-beyond-range", {"txtgp(13)=1e308", "TOTAL of Feb 13"});
@@ -207,8 +205,7 @@ private slots:
                      {"txttpa2(2)=-1.7e308;txttpa2(3)=-1.7e308", "Total of TPA"});
     }
     void refused() {
-        QFETCH(QString, writes);
-        QFETCH(QString, named);
+        auto [writes, named] = fetch<QString, QString>("writes", "named");
         qRegisterMetaType<fiscora::SalaryTotals>();
         QSignalSpy carried(f.get(), &SalaryForm::transferred);
         f->calculate();

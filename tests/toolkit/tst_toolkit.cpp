@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+using testing::columns, testing::fetch;
 using toolkit::TextBox;
 
 namespace {
@@ -65,7 +66,7 @@ class TestToolkit : public QObject {
 private slots:
     void enterPressesDefault_data() {
         // enabled: the default button
-        testing::columns<QString, int, bool, int>("focus", "key", "enabled", "presses");
+        columns<QString, int, bool, int>("focus", "key", "enabled", "presses");
         QTest::newRow("keypad-enter-in-amount") << "field" << int(Qt::Key_Enter) << true << 1;
         QTest::newRow("return-in-combo-box-adds-no-item")
             << "combo" << int(Qt::Key_Return) << true << 1;
@@ -76,10 +77,8 @@ private slots:
     }
 
     void enterPressesDefault() {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(bool, enabled);
-        QFETCH(int, presses);
+        auto [focus, key, enabled, presses] =
+            fetch<QString, int, bool, int>("focus", "key", "enabled", "presses");
         Sample form;
         form.back->setEnabled(true);
         form.calculate->setEnabled(enabled);
@@ -99,8 +98,8 @@ private slots:
     // the field shows, and the tooltip of a figure read only in part (empty when read whole).
     void fieldShowsWhatItReads_data() {
         // how: type or paste over all, "-at-end", "-at-3"; or write
-        testing::columns<QString, QString, QString, QString, QString, QString>(
-            "field", "start", "how", "input", "shown", "readAs");
+        columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
+                                                                      "input", "shown", "readAs");
         auto row = [](const char* name, const char* field, const char* start, const char* how,
                       const QString& input, const QString& shown, const char* readAs = "") {
             QTest::newRow(name) << QString(field) << QString(start) << QString(how) << input
@@ -129,12 +128,9 @@ private slots:
     }
 
     void fieldShowsWhatItReads() {
-        QFETCH(QString, field);
-        QFETCH(QString, start);
-        QFETCH(QString, how);
-        QFETCH(QString, input);
-        QFETCH(QString, shown);
-        QFETCH(QString, readAs);
+        auto [field, start, how, input, shown, readAs] =
+            fetch<QString, QString, QString, QString, QString, QString>("field", "start", "how",
+                                                                        "input", "shown", "readAs");
         Sample form;
         auto* box = form.findChild<TextBox*>(field);
         box->setText(start);
@@ -166,7 +162,7 @@ private slots:
 
     void pdfWrittenWholeOrNotAtAll_data() {
         // before: what stands at the path
-        testing::columns<QString, bool>("before", "saved");
+        columns<QString, bool>("before", "saved");
         QTest::newRow("old-file-replaced") << "old file" << true;
         QTest::newRow("new-file-written") << "" << true;
         QTest::newRow("disk-full-old-file-stays-whole") << "old file, disk full" << false;
@@ -176,8 +172,7 @@ private slots:
     }
 
     void pdfWrittenWholeOrNotAtAll() {
-        QFETCH(QString, before);
-        QFETCH(bool, saved);
+        auto [before, saved] = fetch<QString, bool>("before", "saved");
         QTemporaryDir dir;
         const QString path = dir.filePath(before == "no folder" ? "gone/page.pdf" : "page.pdf");
         QFile old(path);
