@@ -235,7 +235,9 @@ private slots:
         typeInto(mediclaim, typed);
         hub->fakes.messages.onInform = nullptr;
         QCOMPARE(whenShown, QStringList{typed});
-        QCOMPARE(hub->shown(), QStringList{DeductionsForm::mediclaimLimitMessage()});
+        QCOMPARE(hub->shown(), QStringList{"Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. "
+                                            "15,000/- for self and dependents and Rs. 15,000/- "
+                                            "for parents"});
         QCOMPARE(mediclaim->text(), QString("30000"));
         QVERIFY(find(&f, "txt80g")->hasFocus());
     }

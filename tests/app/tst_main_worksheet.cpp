@@ -80,13 +80,13 @@ private slots:
     void link() {
         QFETCH(bool, browser);
         FakeServices fakes;
-        fakes.browser.succeeds = browser;
+        fakes.browserOpens = browser;
         Program program(fakes.services());
         program.showWorksheet();
         const QUrl page = MainWorksheet::downloadAddress();
         for (int click = 1; click <= 2; ++click) {
             QTest::mouseClick(find<QWidget>(&program.worksheet(), "Label7"), Qt::LeftButton);
-            QCOMPARE(fakes.browser.opened, QList<QUrl>(click, page));
+            QCOMPARE(fakes.opened, QList<QUrl>(click, page));
             QCOMPARE(fakes.messages.shown,
                      QStringList(browser ? 0 : click, "Unable to start Web browser !"));
         }

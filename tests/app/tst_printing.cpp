@@ -197,8 +197,8 @@ private slots:
         printers.installed = cause == "jammed" || cause == "nps";
         printers.printer.failWith = cause == "jammed" ? "The printer jammed." : "";
         printers.pdf.failWith = cause == "disk-full" ? "The disk is full." : "";
-        hub.fakes.questions.answer = cause != "declined";
-        hub.fakes.saveDialog.chosen = cause == "cancelled" ? "" : "/tmp/page.pdf";
+        hub.fakes.answer = cause != "declined";
+        hub.fakes.chosen = cause == "cancelled" ? "" : "/tmp/page.pdf";
         if (cause == "nps") {
             DeductionsForm& f = hub.program.deductions().get();
             fill(&f, "txt80ccdgc=1e308;txt80ccdec=1e308");
@@ -209,10 +209,10 @@ private slots:
         QTest::mouseClick(print, Qt::LeftButton);
         const QString question = "No printer is installed. Would you like to save the page as a "
                                  "PDF file instead?";
-        QCOMPARE(hub.fakes.questions.asked,
+        QCOMPARE(hub.fakes.asked,
                  printers.installed ? QStringList() : QStringList{question});
         const QString name = page == "statement" ? "Salary 2012-13.pdf" : "Income tax 2012-13.pdf";
-        QCOMPARE(hub.fakes.saveDialog.offered, QStringList(dialogs, name));
+        QCOMPARE(hub.fakes.offered, QStringList(dialogs, name));
         const bool chosen = dialogs && cause != "cancelled"; // the file chosen is the one written
         QCOMPARE(printers.pdfPaths, QStringList(chosen ? 1 : 0, "/tmp/page.pdf"));
         QCOMPARE(printers.pdf.pages.size(), written);

@@ -211,14 +211,14 @@ private slots:
             }
         }
         QCOMPARE(hub.w.isWindowModified(), !change.isEmpty());
-        hub.fakes.questions.choice = toolkit::Questions::Choice(choice);
+        hub.fakes.choice = toolkit::Questions::Choice(choice);
         if (closeBox) {
             hub.w.close();
         } else {
             testing::button(&hub.w, "cmdexit")->click();
         }
         const bool goesOn = change.isEmpty() || choice != int(toolkit::Questions::Choice::Cancel);
-        QCOMPARE(hub.fakes.questions.asked.size(), change.isEmpty() ? 0 : 1);
+        QCOMPARE(hub.fakes.asked.size(), change.isEmpty() ? 0 : 1);
         QCOMPARE(hub.program.ended(), goesOn);
         QCOMPARE(hub.w.isVisible(), !goesOn);
         QCOMPARE(fileText(path) != before,

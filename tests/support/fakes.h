@@ -20,55 +20,6 @@ public:
     std::function<void(const QString&)> onInform;
 };
 
-class RecordingBrowser : public toolkit::Browser {
-public:
-    bool open(const QUrl& url) override {
-        opened << url;
-        return succeeds;
-    }
-
-    QList<QUrl> opened;
-    bool succeeds = true;
-};
-
-class RecordingQuestions : public toolkit::Questions {
-public:
-    bool ask(const QString& question) override {
-        asked << question;
-        return answer;
-    }
-
-    Choice saveChanges(const QString& question) override {
-        asked << question;
-        return choice;
-    }
-
-    QStringList asked;
-    bool answer = false;             // No, unless a test says otherwise
-    Choice choice = Choice::Discard; // to the question about unsaved changes
-};
-
-class RecordingSaveDialog : public toolkit::SaveDialog {
-public:
-    QString pdfFileName(const QString& suggestedName) override {
-        offered << suggestedName;
-        return chosen;
-    }
-
-    QString yearFileName(const QString& suggestedName) override {
-        offered << suggestedName;
-        return chosenYear;
-    }
-    QString yearToOpen() override {
-        offered << QString();
-        return chosenYear;
-    }
-
-    QStringList offered; // the names suggested, one for each time the dialog came up
-    QString chosen;      // empty: the user cancels
-    QString chosenYear;  // the year file chosen to save or open; empty: cancelled
-};
-
 class RecordingPrinters : public toolkit::Printers {
 public:
     toolkit::Printer* defaultPrinter() override { return installed ? &printer : nullptr; }
@@ -83,14 +34,45 @@ public:
     bool realPdf = false;       // write real PDF files instead of recording their pages
 };
 
-// The recording fakes bundled, with the services that point at them.
-struct FakeServices {
+// The recording fakes bundled, with the services that point at them: the browser, the
+// questions and the file dialogs are played by this object itself.
+struct FakeServices : toolkit::Browser, toolkit::Questions, toolkit::SaveDialog {
+    bool open(const QUrl& url) override {
+        opened << url;
+        return browserOpens;
+    }
+    bool ask(const QString& question) override {
+        asked << question;
+        return answer;
+    }
+    Choice saveChanges(const QString& question) override {
+        asked << question;
+        return choice;
+    }
+    QString pdfFileName(const QString& suggestedName) override {
+        offered << suggestedName;
+        return chosen;
+    }
+    QString yearFileName(const QString& suggestedName) override {
+        offered << suggestedName;
+        return chosenYear;
+    }
+    QString yearToOpen() override {
+        offered << QString();
+        return chosenYear;
+    }
+    toolkit::Services services() { return {messages, *this, printers, *this, *this}; }
+
     RecordingMessages messages;
-    RecordingBrowser browser;
     RecordingPrinters printers;
-    RecordingQuestions questions;
-    RecordingSaveDialog saveDialog;
-    toolkit::Services services() { return {messages, browser, printers, questions, saveDialog}; }
+    QList<QUrl> opened; // the pages the browser was asked to open
+    bool browserOpens = true;
+    QStringList asked;               // the questions, in order
+    bool answer = false;             // No, unless a test says otherwise
+    Choice choice = Choice::Discard; // to the question about unsaved changes
+    QStringList offered; // the names a file dialog suggested, one for each time it came up
+    QString chosen;      // the PDF file chosen; empty: the user cancels
+    QString chosenYear;  // the year file chosen to save or open; empty: cancelled
 };
 
 // Types the text key by key into whatever has the focus in the window, as a user would.
