@@ -321,8 +321,7 @@ private slots:
         }
         if (salary != "never") {
             SalaryForm& s = hub->open("cmdcalgs", hub->program.salary());
-            fill(&s, "txtbp(0)=21000;txtgp(0)=4200");
-            find<QComboBox>(&s, "cbonps")->setCurrentText("Y");
+            fill(&s, "txtbp(0)=21000;txtgp(0)=4200;cbonps=Y");
             for (const QString& step : salary.split(';', Qt::SkipEmptyParts)) {
                 step == "calculate" ? s.calculate() : fill(&s, step);
             }

@@ -46,13 +46,17 @@ inline QMap<QString, QString> snapshot(const QWidget* form) {
     return out;
 }
 
-// "optso;txtintt=30001": clicks each option named and sets each field's text, in turn.
+// "optso;txtintt=30001;cbonps=Y": clicks each option or check box named and sets each
+// field's or selection's text, in turn.
 inline void fill(const QWidget* form, const QString& entries) {
     for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
+        const QString name = entry.section('=', 0, 0), text = entry.section('=', 1);
         if (!entry.contains('=')) {
             button(form, entry)->click();
+        } else if (auto* combo = form->findChild<QComboBox*>(name)) {
+            combo->setEditText(text);
         } else {
-            find(form, entry.section('=', 0, 0))->setText(entry.section('=', 1));
+            find(form, name)->setText(text);
         }
     }
 }
