@@ -7,6 +7,7 @@
 #include <regex>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace properties {
 
@@ -27,31 +28,24 @@ inline bool looksLikeWholeAmount(std::string_view text) {
 inline std::string checkText(std::string_view text) {
     using namespace fiscora;
     const double lenient = readLenient(text);
-    if (std::isnan(lenient)) {
-        return "lenient reading gave nan";
-    }
     const std::optional<double> strict = readStrict(text);
-    const bool whole = looksLikeWholeAmount(text);
-    if (strict.has_value() != (whole && std::isfinite(lenient))) {
-        return "strict reading disagrees with the lenient reading read whole";
-    }
-    if (strict && *strict != lenient) {
-        return "strict and lenient readings differ";
-    }
-    // Appending a character that is no part of a number never changes the lenient reading.
-    if (readLenient(std::string(text) + ",") != lenient && !std::isnan(lenient)) {
-        return "a trailing comma changed the lenient reading";
-    }
-    if (std::isfinite(lenient)) {
-        const std::string written = numberText(lenient);
-        if (written.find_first_not_of("-0123456789.") != std::string::npos) {
-            return "number text holds other characters: " + written;
-        }
-        if (numberText(readLenient(written)) != written) {
-            return "number text read back differs: " + written;
-        }
-        if (!readStrict(written)) {
-            return "number text is not a whole amount: " + written;
+    const std::string written = std::isfinite(lenient) ? numberText(lenient) : "0";
+    const std::pair<bool, const char*> broken[] = {
+        {std::isnan(lenient), "lenient reading gave nan"},
+        {strict.has_value() != (looksLikeWholeAmount(text) && std::isfinite(lenient)),
+         "strict reading disagrees with the lenient reading read whole"},
+        {strict && *strict != lenient, "strict and lenient readings differ"},
+        // Appending a character that is no part of a number never changes the lenient reading.
+        {readLenient(std::string(text) + ",") != lenient && !std::isnan(lenient),
+         "a trailing comma changed the lenient reading"},
+        {written.find_first_not_of("-0123456789.") != std::string::npos,
+         "number text holds other characters"},
+        {numberText(readLenient(written)) != written, "number text read back differs"},
+        {!readStrict(written), "number text is not a whole amount"},
+    };
+    for (const auto& [wrong, why] : broken) {
+        if (wrong) {
+            return why + (": " + written);
         }
     }
     return {};
@@ -60,25 +54,18 @@ inline std::string checkText(std::string_view text) {
 // Empty when rounding keeps its properties for the figure.
 inline std::string checkRounding(double x) {
     using fiscora::roundHalfEven;
-    if (!std::isfinite(x)) {
-        return {};
-    }
-    const double r = roundHalfEven(x);
-    if (r != std::floor(r)) {
-        return "rounding gave a fraction";
-    }
-    const double gap = std::fabs(x - r);
-    if (gap > 0.5) {
-        return "rounding moved more than half";
-    }
-    if (gap == 0.5 && std::fmod(r, 2.0) != 0.0) {
-        return "a half went to the odd neighbour";
-    }
-    if (roundHalfEven(r) != r) {
-        return "rounding is not idempotent";
-    }
-    if (roundHalfEven(-x) != -r) {
-        return "rounding is not symmetric";
+    const double r = roundHalfEven(x), gap = std::fabs(x - r);
+    const std::pair<bool, const char*> broken[] = {
+        {r != std::floor(r), "rounding gave a fraction"},
+        {gap > 0.5, "rounding moved more than half"},
+        {gap == 0.5 && std::fmod(r, 2.0) != 0.0, "a half went to the odd neighbour"},
+        {roundHalfEven(r) != r, "rounding is not idempotent"},
+        {roundHalfEven(-x) != -r, "rounding is not symmetric"},
+    };
+    for (const auto& [wrong, why] : broken) {
+        if (wrong && std::isfinite(x)) {
+            return why;
+        }
     }
     return {};
 }
