@@ -1,4 +1,4 @@
-// libFuzzer entry: every input is the text of a year file. Reading must never crash; a year
+// Fuzz target: every input is the text of a year file. Reading must never crash; a year
 // it accepts must keep every text within its field, and must read back the same once written.
 #include "app/year_file.h"
 

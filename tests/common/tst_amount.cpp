@@ -1,26 +1,18 @@
 // Reading and writing amounts, what every form relies on to turn text into figures: odd texts
-// and figures by table, then a bounded randomized run of the properties every text and every
-// figure keeps (FISCORA_FUZZ_SEED and FISCORA_FUZZ_ROUNDS make another run), rounding included.
-#include "amount_properties.h"
+// and figures by table. The properties every text and figure keeps, rounding's among them, are
+// checked on random texts by the fuzz target, which runs as a test too (fuzz/).
+#include "common/amount.h"
 #include "support/table.h"
 
 #include <QtTest>
 #include <cmath>
-#include <cstring>
 #include <limits>
-#include <random>
 
 using testing::columns, testing::fetch;
 using namespace fiscora;
 
 class TestAmount : public QObject {
     Q_OBJECT
-    const quint64 seed = qEnvironmentVariableIsSet("FISCORA_FUZZ_SEED")
-                             ? qgetenv("FISCORA_FUZZ_SEED").toULongLong()
-                             : 20121213;
-    const int rounds = qEnvironmentVariableIsSet("FISCORA_FUZZ_ROUNDS")
-                           ? qEnvironmentVariableIntValue("FISCORA_FUZZ_ROUNDS")
-                           : 30000;
 
 private slots:
     // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
@@ -75,7 +67,6 @@ private slots:
         }
     }
 
-
     void numberText_data() {
         columns<double, QString>("value", "text");
 
@@ -103,42 +94,6 @@ private slots:
     void numberText() {
         auto [value, text] = fetch<double, QString>("value", "text");
         QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
-    }
-
-    void randomTexts() {
-        std::mt19937_64 rng(seed);
-        static const char alphabet[] = "0123456789000111555999+-..eE \t\n,xa\r";
-        for (int i = 0; i < rounds; ++i) {
-            std::string text(rng() % 25, ' ');
-            for (char& c : text) { // mostly number-like characters, now and then any byte at all
-                c = rng() % 16 ? alphabet[rng() % std::strlen(alphabet)] : char(1 + rng() % 255);
-            }
-            const std::string why = properties::checkText(text);
-            QVERIFY2(why.empty(),
-                     qPrintable(QString("seed %1 text \"%2\": %3")
-                                    .arg(seed)
-                                    .arg(QString::fromLatin1(text.c_str()), why.c_str())));
-        }
-    }
-
-    void randomFigures() {
-        std::mt19937_64 rng(seed);
-        for (int i = 0; i < rounds; ++i) {
-            double x;
-            const std::uint64_t bits = rng();
-            std::memcpy(&x, &bits, sizeof x); // any double at all
-            const double half = double(rng() % 2'000'000) - 1e6 + 0.5;
-            for (double figure : {x, half, std::ldexp(x, -1000)}) {
-                std::string why = properties::checkRounding(figure);
-                if (why.empty() && std::isfinite(figure)) {
-                    why = properties::checkText(fiscora::numberText(figure));
-                }
-                QVERIFY2(why.empty(), qPrintable(QString("seed %1 figure %2: %3")
-                                                     .arg(seed)
-                                                     .arg(figure, 0, 'g', 17)
-                                                     .arg(why.c_str())));
-            }
-        }
     }
 };
 
