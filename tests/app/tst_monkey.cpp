@@ -1,11 +1,8 @@
-// A seeded monkey over every form: random typing, pasting, deleting, clicks, keys, choices
-// and closes through a real Program, with the program's promises checked after each action:
-//  - after each Calculate the outputs are the form's rule applied to the inputs the form
-//    showed, or the form refused (with a message, nothing written) exactly when the rule
-//    cannot be worked on them;
-//  - an enabled Back or Print stands for the figures its Calculate worked from;
-//  - every output and carrier holds a number; a Print prints a page or says why not.
-// FISCORA_MONKEY_SEED and FISCORA_MONKEY_ACTIONS make one run of any length.
+// A seeded monkey typing, pasting, erasing, clicking, pressing keys and closing forms through a
+// real Program, with its promises checked after each action: each Calculate writes its rule
+// applied to the inputs the form showed, or refuses (a message, nothing written) exactly when
+// the rule cannot be worked; an enabled Back or Print stands for the figures its Calculate
+// worked from; outputs and carriers hold numbers; a Print prints or says why not.
 #include "app/program.h"
 #include "common/amount.h"
 #include "rules/house_income.h"

@@ -1,7 +1,5 @@
-// Printing through the hub: the computation takes the worksheet as it stands and each detail
-// form as its last Back carried it; the statement takes the salary form as it stands; a page
-// that cannot be printed is offered as a PDF file or reported, with every figure left alone.
-// Where each line stands on the page is tested in tests/reports.
+// Printing through the hub: what each page takes from which form, and a page that cannot be
+// printed offered as a PDF file or reported. Where each line stands is tested in tests/reports.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -44,12 +42,10 @@ QAbstractButton* ready(Hub& hub, const QString& page) {
 class TestPrinting : public QObject {
     Q_OBJECT
 private slots:
-    // Each form's figures reach the pages through the hub, each in a place of its own. Detail
-    // forms never carried print their design values, "0", without being shown. Then every
-    // amount field holds a figure of its own, the detail forms carried by Back: each page shows
-    // as many amounts as it has places, each at most once, each the figure of a field or one of
-    // the sums the hub adds (the pension line, the arrears of January and February 2012).
-    // The statement is landscape, the computation and Annexure I portrait.
+    // Detail forms never carried print "0", unseen. With every amount field a figure of its own
+    // (detail forms carried by Back), each page shows as many amounts as it has places, each
+    // once, each a field's figure or a sum the hub adds (the pension line, the arrears of
+    // January and February 2012). The statement is landscape, the other two portrait.
     void pagesTakeEveryField() {
         Hub hub;
         QTest::mouseClick(ready(hub, "computation"), Qt::LeftButton);
@@ -129,9 +125,8 @@ private slots:
         QCOMPARE(amounts(pages[1]), order);
     }
 
-    // The page agrees with the worksheet beside it: a detail form edited and calculated
-    // again without Back, or closed after that, prints as its last Back carried it (its
-    // design values if it never did).
+    // A detail form calculated again without Back, or then closed, prints as its last Back
+    // carried it (its design values if it never did): the page agrees with the worksheet.
     void detailFormsPrintAsCarried_data() {
         columns<bool, bool, bool>("house", "carried", "close");
         QTest::newRow("house-property-recalculated-without-back") << true << true << false;
@@ -171,9 +166,8 @@ private slots:
         QCOMPARE(print(), expected);
     }
 
-    // Without a printer the user is asked, and only a file chosen in the save dialog is
-    // written. A page that the printer or the file loses, or that cannot be printed at all,
-    // is reported. Either way no figure changes, and Print stays ready for another try.
+    // Without a printer the user is asked and only the file chosen is written; a page lost or
+    // unprintable is reported. No figure changes; Print stays ready for another try.
     void printingFails_data() {
         // setup: page/cause; dialogs: save dialogs shown; written: pages written to a PDF file
         columns<QString, int, int, QString>("setup", "dialogs", "written", "message");
@@ -209,8 +203,7 @@ private slots:
         QTest::mouseClick(print, Qt::LeftButton);
         const QString question = "No printer is installed. Would you like to save the page as a "
                                  "PDF file instead?";
-        QCOMPARE(hub.fakes.asked,
-                 printers.installed ? QStringList() : QStringList{question});
+        QCOMPARE(hub.fakes.asked, printers.installed ? QStringList() : QStringList{question});
         const QString name = page == "statement" ? "Salary 2012-13.pdf" : "Income tax 2012-13.pdf";
         QCOMPARE(hub.fakes.offered, QStringList(dialogs, name));
         const bool chosen = dialogs && cause != "cancelled"; // the file chosen is the one written

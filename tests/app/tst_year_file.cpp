@@ -1,6 +1,5 @@
-// The year file: every control of every form kept through Save and Open, bad files refused
-// with nothing changed, a failed save leaving the old file whole, and the question about
-// unsaved changes.
+// The year file: every control kept through Save and Open, bad files refused with nothing
+// changed, a failed save leaving the old file whole, the question about unsaved changes.
 #include "support/controls.h"
 #include "support/hub.h"
 #include "support/table.h"

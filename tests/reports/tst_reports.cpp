@@ -1,7 +1,6 @@
-// The printed pages are tables drawn by one function. The drawing is checked on a small table
-// of its own; each real page against its own table: every field of its data reaches the page,
-// an amount too wide for its column is refused by name, and on a real PDF, read back with
-// poppler's pdftotext and pdfinfo, each text stands where its cell puts it.
+// The printed pages are tables drawn by one function, checked on a small table of the test's
+// own; each real page against its own table (every field reaches it, a too wide amount is
+// refused by name, on a real PDF each text stands where its cell puts it) and as approved.
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
@@ -97,10 +96,9 @@ QString run(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Prints the page to a real PDF (the printer left in the other orientation): one sheet of the
-// page's orientation, nothing run off it, and every text of the table where its cell puts it
-// within a hundredth of an inch: labels by their first word, amounts by their last, centred
-// texts by both.
+// Prints the page to a real PDF (the printer left in the other orientation): one sheet, nothing
+// off it, every text where its cell puts it to 0.01 inch (labels by their first word, amounts
+// by their last, centred texts by both), and every word as last approved.
 template <typename Data>
 void checkPdf(const QString& name, const Page<Data>& page,
               bool (*print)(toolkit::Printer&, const Data&)) {
@@ -133,9 +131,8 @@ void checkPdf(const QString& name, const Page<Data>& page,
                       m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72};
         QVERIFY2(words.last().right < width - 0.25, qPrintable(text + " runs off the page"));
     }
-    // The page as last looked at and approved, every word at its place and in its size to a
-    // thousandth of an inch: a layout figure changed by mistake shows here. A page changed on
-    // purpose is recorded with FISCORA_UPDATE_GOLDEN=1, to be looked at before it is committed.
+    // Every word at its place and size as last approved, to 0.001 inch; a page changed on
+    // purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is committed.
     QStringList placed;
     for (const Word& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
@@ -240,10 +237,9 @@ private slots:
         }
     }
 
-    // Two texts: the 80CCD line of the computation, the government's and the employee's shares.
-    // Six: the statement's DA Arr. line from the dearness, MGC and transport arrears of January
-    // and February 2012, the total adding the three as printed. A sum too large to add refuses
-    // the page by the line's name, never printed as "inf".
+    // Two texts: the 80CCD line from the government's and employee's shares. Six: the DA Arr.
+    // line from the dearness, MGC and transport arrears of January and February 2012, and their
+    // total. A sum too large to add refuses the page by the line's name, never prints "inf".
     void sums_data() {
         columns<QStringList, QStringList>("texts", "sums");
         auto row = [](const char* name, QStringList texts, QStringList sums) {

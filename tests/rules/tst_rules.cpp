@@ -1,7 +1,5 @@
-// The rules of 2012-13 on the year's law: the worksheet's tax, the pay table, the exempt HRA,
-// income from house property and the limits of chapter VI-A; then the tax of 2005-06 to
-// 2012-13 on each year's own law, the category of each year, and relief under s.89(1) as
-// Form 10E, Annexure I works it out.
+// The rules on the year's law: the worksheet's tax, the pay table, exempt HRA, house income,
+// the chapter VI-A limits; the tax of 2005-06 to 2012-13, their categories, relief u/s 89(1).
 #include "rules/house_income.h"
 #include "rules/hra_exemption.h"
 #include "rules/pay_table.h"
@@ -265,7 +263,6 @@ private slots:
         QCOMPARE(t.total[0], 840 + 112 + 0.0); // no HRA on the arrears rows
     }
 
-
     void taxOfYear_data() {
         // tax: slab tax + surcharge + cess
         columns<int, Category, double, double>("year", "category", "income", "tax");
@@ -386,7 +383,6 @@ private slots:
             }
         }
     }
-
 
     // A copy of the year with one figure moved gives another tax: the rules read the data.
     void rulesReadTheLaw() {

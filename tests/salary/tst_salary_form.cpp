@@ -186,9 +186,8 @@ private slots:
         QCOMPARE(texts(f.get(), "txthrat txtmgct"), QString("92544 52288"));
     }
 
-    // What cannot be a figure is named in a message and changes nothing. Calculate refuses an
-    // entry (and puts the focus on it) or a result out of range; Back refuses outputs that no
-    // Calculate would leave, and carries nothing to the worksheet.
+    // Calculate refuses an entry (focus on it) or a result out of range, Back an output no
+    // Calculate would leave: named in a message, nothing changed, nothing carried.
     void refused_data() {
         columns<QString, QString>("writes", "named");
         testing::row("jan-12-letters", {"txtbp(0)=21000abc", "B.PAY of Jan 12"});

@@ -1,6 +1,7 @@
 // The toolkit's shared behaviour: Enter presses the default button, amounts never stay
 // empty and read as they show, a change withdraws the guarded buttons, and a PDF file is
 // written whole or not at all. Lazy forms come and go in the form tests.
+#include "support/controls.h"
 #include "support/table.h"
 #include "toolkit/entry.h"
 #include "toolkit/form.h"
@@ -83,8 +84,7 @@ private slots:
         form.back->setEnabled(true);
         form.calculate->setEnabled(enabled);
         form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        testing::activate(&form);
         QWidget* target = form.findChild<QWidget*>(focus);
         target->setFocus();
         QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
