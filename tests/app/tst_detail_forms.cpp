@@ -93,11 +93,11 @@ private slots:
         // carried: field=figure on the worksheet
         columns<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
         // Salary 10000 + 345 + 2000 = 12345; a tenth 1234.5 rounds to 1234; 50000 - 1234.
+        // clang-format off
         row("hra/rent", {"txtRP=50000", "12345 48766", "txthra=48766", "txtos"});
-        row("house/let-out-loss", {"txtarv=120000;txtintt=200000", "120000 36000 236000 -116000",
-                                   "txthp=-116000", "cmdcalded80"});
-        row("deductions/lic-and-mediclaim",
-            {"txtlic=30000;txt80d=20000", "30000 30000 0 50000", "txtded80=50000", "txtrel89"});
+        row("house/let-out-loss", {"txtarv=120000;txtintt=200000", "120000 36000 236000 -116000", "txthp=-116000", "cmdcalded80"});
+        row("deductions/lic-and-mediclaim", {"txtlic=30000;txt80d=20000", "30000 30000 0 50000", "txtded80=50000", "txtrel89"});
+        // clang-format on
     }
     void workedExampleThroughBack() {
         auto [typed, shown, carried, focus] =

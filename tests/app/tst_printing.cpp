@@ -11,12 +11,10 @@ namespace {
 // The amounts of a page in the order printed, which is line by line, left to right.
 QStringList amounts(const RecordedPage& page) {
     QStringList out;
-    for (const PageMark& m : page.texts()) {
+    for (const PageMark& m : page.marks) {
         bool number = false;
         m.text.toDouble(&number);
-        if (number) {
-            out << m.text;
-        }
+        out << (number ? QStringList{m.text} : QStringList{});
     }
     return out;
 }

@@ -79,11 +79,9 @@ private slots:
         QTest::newRow("small-fraction-in-full") << 0.000012 << "0.000012";
         QTest::newRow("tiny-in-full") << 1e-20 << "0.00000000000000000001";
         QTest::newRow("1e20-in-full") << 1e20 << "100000000000000000000";
-        QTest::newRow("1e15") << 1e15 << "1000000000000000";
         QTest::newRow("15-significant-digits") << 123456789012345.0 << "123456789012345";
         QTest::newRow("16-digits-rounded-to-15") << 1234567890123456.0 << "1234567890123460";
         QTest::newRow("binary-noise-dropped") << 0.1 + 0.2 << "0.3";
-        QTest::newRow("556.2") << 556.2 << "556.2";
         QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
         QTest::newRow("largest-double-has-no-exponent")
             << std::numeric_limits<double>::max() << QString("179769313486232") + QString(294, '0');

@@ -2,16 +2,6 @@
 
 namespace testing {
 
-QList<PageMark> RecordedPage::texts() const {
-    QList<PageMark> out;
-    for (const PageMark& m : marks) {
-        if (m.kind == PageMark::Kind::Text) {
-            out << m;
-        }
-    }
-    return out;
-}
-
 void RecordingPrinter::mark(const PageMark& m) {
     if (!started_) {
         // The page takes the orientation in force at its first mark, as paper would.

@@ -33,7 +33,6 @@ struct PageMark {
 struct RecordedPage {
     toolkit::Orientation orientation = toolkit::Orientation::Portrait;
     QList<PageMark> marks; // in the order printed and drawn
-    QList<PageMark> texts() const;
 };
 
 class RecordingPrinter : public toolkit::Printer {
