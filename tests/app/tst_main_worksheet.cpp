@@ -26,18 +26,14 @@ private slots:
         checkChangesWithdrawBack(w.get(), "cmdprint", {"txthp=5", "txtded80=5"});
     }
 
-    // Outputs: exempt allowances, salary, gross total, net taxable, gross tax, net tax, cess,
-    // total tax, balance. Refused: a message naming the field, nothing written.
+    // A figure beyond range, as typed or as summed, is refused by its caption and nothing is
+    // written (the tax itself: the rules' worked examples, and the monkey on random figures).
     void calculate_data() {
         columns<QString, QString, QString>("steps", "refused", "shown");
-        // clang-format off
-        row("worked-example", {"txtgs=700000;txttp=9600;txthra=60000;txtos=5000;txtdedtax=40000;txthp=-150000;txtded80=100000", "", "69600 630400 485400 385400 18540 18540 556 19096 -20904"});
-        row("odd-texts-count-as-leading-number", {"txtgs=250000abc;txtos=abc;txttp= ;txtrel89=100", "", "0 250000 250000 250000 5000 4900 147 5047 5047"});
         const QString none = "0 0 0 0 0 0 0 0 0";
         row("input-beyond-range", {"txtgs=1e400", "Gross Salary", none});
         row("negative-beyond-range", {"txtgs=1.7e308;txtdedtax=-1e309", "Tax Deducted", none});
         row("sum-beyond-range", {"txtgs=1.7e308;txtos=1.7e308", "Gross Total Income", none});
-        // clang-format on
     }
     void calculate() {
         auto [steps, refused, shown] =
