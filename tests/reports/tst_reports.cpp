@@ -131,12 +131,20 @@ void checkPdf(const QString& name, const Page<Data>& page,
                       m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72};
         QVERIFY2(words.last().right < width - 0.25, qPrintable(text + " runs off the page"));
     }
-    // Every word at its place and size as last approved, to 0.001 inch; a page changed on
-    // purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is committed.
+    // Every word at its place and size, and every rule, as last approved, to 0.001 inch; a page
+    // changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is
+    // committed.
     QStringList placed;
     for (const Word& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
                       w.text;
+    }
+    testing::RecordingPrinter drawn; // and the rules, which a PDF's text does not show
+    QVERIFY(print(drawn, sample<Data>()));
+    for (const testing::PageMark& m : drawn.pages[0].marks) {
+        if (m.kind == testing::PageMark::Kind::Line) {
+            placed << QString::asprintf("rule %.3f %.3f %.3f %.3f", m.x, m.y, m.x2, m.y2);
+        }
     }
     QFile approved(QStringLiteral(FISCORA_GOLDEN_DIR "/%1.txt").arg(name));
     if (qEnvironmentVariableIsSet("FISCORA_UPDATE_GOLDEN") && approved.open(QIODevice::WriteOnly)) {

@@ -184,6 +184,7 @@ private slots:
                  QString("21760 30000 30000 23940")); // DA follows the pay
         QCOMPARE(find<QComboBox>(f.get(), "cboclass1")->currentText(), QString("x"));
         QCOMPARE(texts(f.get(), "txthrat txtmgct"), QString("92544 52288"));
+        QVERIFY(button(f.get(), "cmdprn")->isEnabled() && button(f.get(), "cmdbak")->isEnabled());
     }
 
     // Calculate refuses an entry (focus on it) or a result out of range, Back an output no
