@@ -29,7 +29,11 @@ Form::Form(const QString& name, const QString& title, int widthTwips, int height
 
 void Form::showForm() {
     show();
-    raise();
+    // Offscreen (the batch of an accounts office) there is no stack of windows, and each
+    // raise would be complained of on standard error, among the batch's own report lines.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+    }
     activateWindow();
 }
 

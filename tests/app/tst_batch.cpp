@@ -66,6 +66,9 @@ private slots:
         QCOMPARE(batch.exitCode(), 1); // one file failed
         const QString progress = batch.readAllStandardError();
         QVERIFY2(progress.contains("[3/3] " + files_[2] + ": The basic pay"), qPrintable(progress));
+        for (const QString& line : progress.split('\n', Qt::SkipEmptyParts)) { // nothing else
+            QVERIFY2(line.startsWith('[') || line.contains(" files done"), qPrintable(line));
+        }
         QFile summary(dir_.filePath("out/summary.csv"));
         QVERIFY(summary.open(QIODevice::ReadOnly));
         summary_ = QString::fromUtf8(summary.readAll()).split('\n', Qt::SkipEmptyParts);
