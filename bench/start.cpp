@@ -20,12 +20,8 @@ int main(int argc, char* argv[]) {
     toolkit::installFonts();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    toolkit::QtMessages messages;
-    toolkit::QtBrowser browser;
-    toolkit::QtPrinters printers;
-    toolkit::QtQuestions questions;
-    toolkit::QtSaveDialog saveDialog;
-    Program program({messages, browser, printers, questions, saveDialog});
+    toolkit::DesktopServices desktop;
+    Program program(desktop.services());
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
 
     bool worksheetNext = false;

@@ -60,12 +60,8 @@ int main(int argc, char* argv[]) {
 
     // The program ends through Exit or the worksheet's close box, never by a hidden form.
     QApplication::setQuitOnLastWindowClosed(false);
-    toolkit::QtMessages messages;
-    toolkit::QtBrowser browser;
-    toolkit::QtPrinters printers;
-    toolkit::QtQuestions questions;
-    toolkit::QtSaveDialog saveDialog;
-    Program program({messages, browser, printers, questions, saveDialog});
+    toolkit::DesktopServices desktop;
+    Program program(desktop.services());
     QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start(std::chrono::milliseconds(3000), files.value(0));
     return QApplication::exec();

@@ -101,4 +101,14 @@ struct Services {
     SaveDialog& saveDialog;
 };
 
+// The desktop's own services, for the program as a user starts it.
+struct DesktopServices {
+    QtMessages messages;
+    QtBrowser browser;
+    QtPrinters printers;
+    QtQuestions questions;
+    QtSaveDialog saveDialog;
+    Services services() { return {messages, browser, printers, questions, saveDialog}; }
+};
+
 } // namespace toolkit
