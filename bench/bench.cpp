@@ -39,7 +39,7 @@ struct Silent : toolkit::Messages,
     QString pdfFileName(const QString&) override { return pdfPath; }
     Choice saveChanges(const QString&) override { return Choice::Discard; }
     QString yearFileName(const QString&) override { return {}; }
-    QString yearToOpen() override { return {}; }
+    QString yearToOpen(const QString&) override { return {}; }
     QString pdfPath;
 };
 

@@ -33,7 +33,7 @@ struct BatchServices : toolkit::Messages,
     Choice saveChanges(const QString&) override { return Choice::Discard; }
     QString pdfFileName(const QString&) override { return {}; }
     QString yearFileName(const QString&) override { return {}; }
-    QString yearToOpen() override { return {}; }
+    QString yearToOpen(const QString&) override { return {}; }
     toolkit::Services services() { return {*this, *this, *this, *this, *this}; }
 
     QString told;

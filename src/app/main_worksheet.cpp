@@ -219,7 +219,7 @@ void MainWorksheet::takeSalary(const fiscora::SalaryTotals& totals) {
 
 void MainWorksheet::takeHraExemption(double exemption) {
     toolkit::writeFigure(txthra, exemption);
-    txtos->setFocus();
+    toolkit::enter(txtos);
 }
 
 void MainWorksheet::takeHouseProperty(double income) {
@@ -229,12 +229,12 @@ void MainWorksheet::takeHouseProperty(double income) {
 
 void MainWorksheet::takeDeductions(double grandTotal) {
     toolkit::writeFigure(txtded80, grandTotal);
-    txtrel89->setFocus();
+    toolkit::enter(txtrel89);
 }
 
 void MainWorksheet::takeRelief(double relief) {
     toolkit::writeFigure(txtrel89, relief);
-    txtdedtax->setFocus();
+    toolkit::enter(txtdedtax);
 }
 
 // Only takeSalary writes the carriers, always with a finite figure's number text, which

@@ -58,6 +58,8 @@ public:
         QString balanceTax;       // txtbaltax
     };
     Snapshot snapshot() const;
+    // Whether the tax stands as Calculate worked it out (Print enabled).
+    bool figuresFresh() const { return cmdprint->isEnabled(); }
 
     // Calculate: enables Print and works out every tax figure from the fields as they stand.
     // Refuses, with a message and no field changed, when a figure is too large to work with.

@@ -42,6 +42,11 @@ Program::Program(toolkit::Services services)
           wireWorksheet(*w);
           menu_ = addMenu(*w);
           wireMenu();
+          // The computation's export and preview follow Print: a page is only ever made of
+          // figures worked out together.
+          auto* print = w->findChild<QAbstractButton*>(QStringLiteral("cmdprint"));
+          followEnabled(menu_.actExportComputation, print);
+          followEnabled(menu_.actPreview, print);
           year_.adopt(*w);
           return w;
       }),
@@ -150,10 +155,13 @@ void Program::returnFromHra(double exemption) {
     main_.show().takeHraExemption(exemption);
 }
 
-// Relief u/s 89: item 3 is the net taxable income as the worksheet shows it, at every
-// opening; the DA arrears of a calculated salary table relate to 2011-12.
+// Relief u/s 89: item 3 is the net taxable income as the worksheet shows it, while its
+// figures are fresh (its Print enabled): a figure not worked out leaves item 3 as it stands.
+// The DA arrears of a calculated salary table relate to 2011-12.
 void Program::openRelief() {
-    const QString income = worksheet().snapshot().netTaxableIncome;
+    MainWorksheet& w = worksheet();
+    const std::optional<QString> income =
+        w.figuresFresh() ? std::optional(w.snapshot().netTaxableIncome) : std::nullopt;
     const SalaryForm* salary = salary_.existing();
     relief_.show().fill(income, salary ? salary->arrearsOfDa() : std::nullopt);
 }
@@ -251,6 +259,7 @@ void Program::wireMenu() {
     connect(menu_.actExit, &QAction::triggered, this, &Program::requestExit);
     connect(menu_.actAbout, &QAction::triggered, this, [this] {
         services_.messages.inform(
+            QStringLiteral("About Fiscora1213"),
             QStringLiteral("Fiscora1213 version %1\n\nIncome tax of a salaried employee of the "
                            "central government for the financial year 2012-13 "
                            "(assessment year 2013-14).\n\nFree software under the GNU General "
@@ -258,18 +267,20 @@ void Program::wireMenu() {
                 .arg(QStringLiteral(FISCORA_VERSION), MainWorksheet::downloadAddress().toString()));
     });
     connect(menu_.actLawNotes, &QAction::triggered, this, [this] {
-        services_.messages.inform(QStringLiteral(
-            "Where this program's figures differ from the law of 2012-13:\n\n"
-            "- Dearness allowance is 65% to June 2012 and 70% from July 2012; the rate "
-            "declared for July 2012 onwards was 72%.\n"
-            "- Section 80CCF (long-term infrastructure bonds) is still offered, though it had "
-            "lapsed after 2011-12.\n"
-            "- Section 80D is one limit, without the separate limits for parents and senior "
-            "citizens.\n"
-            "- One scale of tax serves every age: the higher exemptions of senior citizens "
-            "and women are not given.\n"
-            "- Net taxable income ending in five rupees is rounded to the even ten (123465 "
-            "becomes 123460); the law rounds it up to the next ten."));
+        services_.messages.inform(
+            QStringLiteral("Differences from the Law"),
+            QStringLiteral(
+                "Where this program's figures differ from the law of 2012-13:\n\n"
+                "- Dearness allowance is 65% to June 2012 and 70% from July 2012; the rate "
+                "declared for July 2012 onwards was 72%.\n"
+                "- Section 80CCF (long-term infrastructure bonds) is still offered, though it had "
+                "lapsed after 2011-12.\n"
+                "- Section 80D is one limit, without the separate limits for parents and senior "
+                "citizens.\n"
+                "- One scale of tax serves every age: the higher exemptions of senior citizens "
+                "and women are not given.\n"
+                "- Net taxable income ending in five rupees is rounded to the even ten (123465 "
+                "becomes 123460); the law rounds it up to the next ten."));
     });
     showTitle();
 }
@@ -280,10 +291,11 @@ void Program::showTitle() {
         return;
     }
     const QString path = year_.path();
+    // The modified mark with a file follows its name; a year with no file yet is marked too.
     w->setWindowTitle(path.isEmpty()
-                          ? programTitle
+                          ? QStringLiteral("[*]") + programTitle
                           : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + programTitle);
-    w->setWindowModified(!path.isEmpty() && year_.modified());
+    w->setWindowModified(year_.modified());
     menu_.showRecent(year_.recent(), [this](const QString& file) { openYear(file); });
 }
 
@@ -304,7 +316,8 @@ void Program::openYear(const QString& path) {
     if (!year_.settle()) {
         return;
     }
-    const QString file = path.isEmpty() ? services_.saveDialog.yearToOpen() : path;
+    const QString file =
+        path.isEmpty() ? services_.saveDialog.yearToOpen(year_.lastFolder()) : path;
     if (!file.isEmpty()) {
         year_.open(file);
     }

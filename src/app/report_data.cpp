@@ -98,7 +98,14 @@ reports::ReliefData reliefData(const ReliefForm::Snapshot& r, const QString& nam
         const ReliefForm::Snapshot::Row& y = r.rows[i];
         d.years[i] = {y.year,        y.totalIncome,    y.arrears,   y.category, y.incomeWithArrears,
                       y.taxOnIncome, y.taxWithArrears, y.difference};
+        // As Form 10E: a year without arrears has nothing to add and no tax to compare.
+        if (reports::figure(y.arrears) == 0) {
+            reports::ReliefYear& shown = d.years[i];
+            shown.incomeWithArrears = shown.taxOnIncome = shown.taxWithArrears = shown.difference =
+                QString();
+        }
     }
+    d.seniorNote = r.seniorNote;
     d.downloadPage = MainWorksheet::downloadAddress().toString();
     return d;
 }

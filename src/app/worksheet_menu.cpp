@@ -1,20 +1,64 @@
 #include "app/worksheet_menu.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
+// The year's commands are the program's, not the worksheet's: their keys work from every
+// form of the program (a modal dialog still shadows them).
 QAction* action(QMenu* menu, const char* name, const QString& text,
                 const QKeySequence& shortcut = {}) {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcut(shortcut);
+    a->setShortcutContext(Qt::ApplicationShortcut);
     return a;
 }
+
+// The menu bar holds the keyboard only while the user works it from the keyboard (Alt, a
+// mnemonic, a menu's highlighted title). When the focus comes back to it otherwise (a dialog
+// or message box closed after Alt and Escape left the bar its window's focus widget), the
+// toolkit leaves it holding the keys with nothing highlighted, and no typed key or click
+// reaches a field again: the focus goes back to the control that had it.
+class KeyboardKeeper : public QObject {
+public:
+    explicit KeyboardKeeper(QMenuBar* bar) : QObject(bar), bar_(bar) {
+        bar->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && now != bar_ && now->window() == bar_->window()) {
+                last_ = now;
+            }
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && !bar_->activeAction() &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::MenuBarFocusReason) {
+            // After the bar's own focus handling; the window coming back, not the user
+            // entering the control, so a field keeps its caret and its text.
+            QTimer::singleShot(0, this, [this] {
+                if (last_ && bar_->hasFocus() && !bar_->activeAction()) {
+                    last_->setFocus(Qt::ActiveWindowFocusReason);
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    QMenuBar* bar_;
+    QPointer<QWidget> last_;
+};
 
 class EnabledFollower : public QObject {
 public:
@@ -50,6 +94,7 @@ WorksheetMenu addMenu(QWidget& form) {
     WorksheetMenu m{};
     m.bar = new QMenuBar(&form);
     m.bar->setObjectName(QStringLiteral("menuBar"));
+    new KeyboardKeeper(m.bar);
     m.mnuFile = m.bar->addMenu(QStringLiteral("&File"));
     m.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     m.actNew =
@@ -63,11 +108,12 @@ WorksheetMenu addMenu(QWidget& form) {
     m.mnuFile->addSeparator();
     m.recentEnd = m.mnuFile->addSeparator();
     m.actExportComputation =
-        action(m.mnuFile, "actExportComputation", QStringLiteral("Export Computation as PDF..."));
+        action(m.mnuFile, "actExportComputation", QStringLiteral("Export &Computation as PDF..."));
     m.actExportStatement = action(m.mnuFile, "actExportStatement",
-                                  QStringLiteral("Export Salary Statement as PDF..."));
+                                  QStringLiteral("Export Salary S&tatement as PDF..."));
     m.actExportStatement->setEnabled(false);
-    m.actPreview = action(m.mnuFile, "actPreview", QStringLiteral("Print Pre&view..."));
+    m.actPreview =
+        action(m.mnuFile, "actPreview", QStringLiteral("Print Pre&view of the Computation..."));
     m.mnuFile->addSeparator();
     m.actExit = action(m.mnuFile, "actExit", QStringLiteral("E&xit"),
                        QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -75,7 +121,8 @@ WorksheetMenu addMenu(QWidget& form) {
     m.mnuHelp = m.bar->addMenu(QStringLiteral("&Help"));
     m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     m.actAbout = action(m.mnuHelp, "actAbout", QStringLiteral("&About Fiscora1213"));
-    m.actLawNotes = action(m.mnuHelp, "actLawNotes", QStringLiteral("&Differences from the Law"));
+    m.actLawNotes = action(m.mnuHelp, "actLawNotes", QStringLiteral("&Differences from the Law"),
+                           QKeySequence::HelpContents);
 
     // The window grows by the bar: everything the form held moves down by its height.
     const int height = m.bar->sizeHint().height();
@@ -99,8 +146,18 @@ void WorksheetMenu::showRecent(const QStringList& files,
     }
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
-                              mnuFile);
+        const QString name = QFileInfo(path).fileName();
+        // Two files of one name are told apart by their folders.
+        const bool shared = std::count_if(files.begin(), files.end(), [&](const QString& other) {
+                                return QFileInfo(other).fileName() == name;
+                            }) > 1;
+        const QString shown =
+            shared ? QStringLiteral("%1 (%2)").arg(
+                         name, QDir::toNativeSeparators(QFileInfo(path).absolutePath()))
+                   : name;
+        // An ampersand of the name is shown, not taken for a mnemonic.
+        auto* a = new QAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QString(shown).replace('&', "&&")), mnuFile);
         a->setObjectName(QStringLiteral("actRecent%1").arg(i + 1));
         a->setToolTip(path);
         QObject::connect(a, &QAction::triggered, mnuFile, [open, path] { open(path); });

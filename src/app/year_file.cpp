@@ -125,7 +125,7 @@ std::variant<Year, QString> fromJson(const QByteArray& text, const Shape& shape)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (document.isNull()) {
-        return QStringLiteral("it is not JSON (%1 at character %2)")
+        return QStringLiteral("it is not a year file: it is not JSON (%1 at character %2)")
             .arg(error.errorString())
             .arg(error.offset);
     }

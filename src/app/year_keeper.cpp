@@ -43,15 +43,20 @@ QStringList YearKeeper::recent() const {
     return settings().value(recentKey).toStringList();
 }
 
-void YearKeeper::remember(const QString& path) {
+void YearKeeper::remember(const QString& path, bool sound) {
     if (!remembering_) {
         return;
     }
     QStringList files = recent();
     const QString full = QFileInfo(path).absoluteFilePath();
-    files.removeAll(full);
-    files.prepend(full);
+    if (files.removeAll(full) == 0 && !sound) {
+        return;
+    }
+    if (sound) {
+        files.prepend(full);
+    }
     settings().setValue(recentKey, files.mid(0, recentLimit));
+    emit stateChanged();
 }
 
 yearfile::Shape YearKeeper::shape() {
@@ -114,6 +119,7 @@ void YearKeeper::clear() {
 bool YearKeeper::open(const QString& path) {
     const auto read = yearfile::readFile(path, shape());
     if (const QString* problem = std::get_if<QString>(&read)) {
+        remember(path, false); // a file that cannot be opened leaves the recent files
         services_.messages.inform(*problem);
         return false;
     }
@@ -147,10 +153,16 @@ bool YearKeeper::save() {
 }
 
 bool YearKeeper::saveAs() {
+    // In the folder of the year's file, under its name; a new year in the documents folder.
     const QString suggested = path_.isEmpty() ? QStringLiteral("Income tax 2012-13.fiscora")
-                                              : QFileInfo(path_).fileName();
+                                              : QFileInfo(path_).absoluteFilePath();
     const QString path = services_.saveDialog.yearFileName(suggested);
     return !path.isEmpty() && saveTo(path);
+}
+
+QString YearKeeper::lastFolder() const {
+    const QString last = recent().value(0);
+    return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
 }
 
 bool YearKeeper::settle() {

@@ -32,6 +32,8 @@ public:
     bool modified() const { return modified_; }
     // The files opened or saved last, newest first.
     QStringList recent() const;
+    // The folder of the file used last, where Open starts; empty when there is none.
+    QString lastFolder() const;
     // Whether files opened and saved join the recent files (not in the batch).
     void setRemembering(bool on) { remembering_ = on; }
 
@@ -53,14 +55,16 @@ public:
     bool settle();
 
 signals:
-    // The file or the modified mark changed.
+    // The file, the modified mark or the recent files changed.
     void stateChanged();
     // Every form was put back to its design, and an opened year written into them.
     void replaced();
 
 private:
     void setState(const QString& path, bool modified);
-    void remember(const QString& path);
+    // A file opened or saved goes to the head of the recent files; one that could not be
+    // opened (not `sound`) leaves them. Announced at once, so the menu is never a step behind.
+    void remember(const QString& path, bool sound = true);
 
     toolkit::Services services_;
     std::vector<Form> forms_;

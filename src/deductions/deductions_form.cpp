@@ -148,7 +148,7 @@ void DeductionsForm::checkMediclaim() {
     }
     messages_.inform(mediclaimLimitMessage());
     toolkit::writeFigure(txt80d, fiscora::law2012().deductions.limit80D);
-    txt80g->setFocus();
+    toolkit::enter(txt80g);
 }
 
 void DeductionsForm::calculate() {

@@ -102,7 +102,7 @@ void HraForm::fillPay(const HraPay& pay) {
                                       {txtda, pay.dearness},
                                       {txthra, pay.hraDrawn}};
     toolkit::writeFigures(writes);
-    txtRP->setFocus();
+    toolkit::enter(txtRP);
 }
 
 void HraForm::back() {

@@ -240,8 +240,11 @@ void ReliefForm::showSeniorNote() {
     lblsenior->setVisible(fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()}));
 }
 
-void ReliefForm::fill(const QString& netTaxableIncome, std::optional<double> salaryArrears) {
-    txtitem[3]->setText(netTaxableIncome);
+void ReliefForm::fill(const std::optional<QString>& netTaxableIncome,
+                      std::optional<double> salaryArrears) {
+    if (netTaxableIncome) {
+        txtitem[3]->setText(*netTaxableIncome);
+    }
     TextBox* arrears = txtarr[years - 1];
     if (salaryArrears && arrears->text() == QLatin1String("0")) {
         toolkit::writeFigure(arrears, *salaryArrears);
@@ -274,6 +277,14 @@ void ReliefForm::calculate() {
     }
 
     const fiscora::ReliefFigures f = fiscora::computeRelief(in);
+    if (f.items[1] < 0) {
+        // Item 1 is item 3 less item 2: arrears larger than the whole income are a slip.
+        messages_.inform(QStringLiteral(
+            "The salary received in arrears (item 2, the arrears of Table A) is more than the "
+            "total income including arrears (item 3). Please correct it and Calculate again."));
+        txtitem[3]->setFocus();
+        return;
+    }
 
     std::vector<toolkit::Figure> results;
     for (std::size_t r = 0; r < years; ++r) {
@@ -311,6 +322,7 @@ ReliefForm::Snapshot ReliefForm::snapshot() const {
     Snapshot s;
     s.birth = dtpdob->text();
     s.sex = optfemale->isChecked() ? QStringLiteral("Female") : QStringLiteral("Male");
+    s.seniorNote = lblsenior->isHidden() ? QString() : lblsenior->text();
     for (std::size_t r = 0; r < years; ++r) {
         s.rows[r] = {lblfy[r]->text(),  txtti[r]->text(),   txtarr[r]->text(),  txtcat[r]->text(),
                      txtti2[r]->text(), txttax1[r]->text(), txttax2[r]->text(), txtdiff[r]->text()};

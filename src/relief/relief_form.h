@@ -23,10 +23,11 @@ public:
     explicit ReliefForm(toolkit::Messages& messages);
 
     // What the worksheet and the salary form give at every Calc.: item 3 takes the net
-    // taxable income as the worksheet shows it; the DA arrears of a calculated salary table
-    // go into the arrears of 2011-12 while that field shows "0" (a figure the user typed
-    // stays). Then the focus goes to the date of birth, where the user starts.
-    void fill(const QString& netTaxableIncome, std::optional<double> salaryArrears);
+    // taxable income as the worksheet shows it, when its figures are fresh (none: item 3
+    // stays as typed or opened); the DA arrears of a calculated salary table go into the
+    // arrears of 2011-12 while that field shows "0" (a figure the user typed stays). Then
+    // the focus goes to the date of birth, where the user starts.
+    void fill(const std::optional<QString>& netTaxableIncome, std::optional<double> salaryArrears);
 
     // Everything the form shows, exactly as it shows it: what the printed page is made from.
     struct Snapshot {
@@ -40,8 +41,9 @@ public:
             QString taxWithArrears;    // txttax2(i)
             QString difference;        // txtdiff(i)
         };
-        QString birth; // dtpdob, dd/MM/yyyy
-        QString sex;   // "Male" or "Female"
+        QString birth;      // dtpdob, dd/MM/yyyy
+        QString sex;        // "Male" or "Female"
+        QString seniorNote; // lblsenior's note when it shows (60 or more), else empty
         std::array<Row, 7> rows;
         std::array<QString, 9> items; // txtitem(1) .. txtitem(8); items[0] unused
     };
@@ -70,8 +72,8 @@ public:
 
     // Calculate: Table A and items 1 to 8 from the figures as they stand; enables Print and
     // Back. Refuses, with a message and no field changed, a figure that is not a number (the
-    // focus goes there), a date of birth outside 1 January 1900 to 31 March 2013, or a result
-    // too large to compute.
+    // focus goes there), a date of birth outside 1 January 1900 to 31 March 2013, arrears
+    // larger than item 3 (item 1 below nil), or a result too large to compute.
     void calculate();
     // Back: hides the form and announces the relief (item 8).
     void back();

@@ -1,6 +1,28 @@
 #include "reports/relief_annexure.h"
 
+#include <QStringList>
+
 namespace reports {
+
+namespace {
+
+// A note's width in characters of the small font, within the width of the page's table.
+constexpr qsizetype noteWidth = 100;
+
+// The text in lines of at most `width` characters, broken between words.
+QStringList wrapped(const QString& text, qsizetype width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= width) {
+            lines.last() += QLatin1Char(' ') + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines;
+}
+
+} // namespace
 
 Page<ReliefData> reliefPage() {
     using D = ReliefData;
@@ -88,6 +110,18 @@ Page<ReliefData> reliefPage() {
     const double tableEnd = top + step * static_cast<double>(std::size(years));
     page.rules.push_back({left, edges[7], top - 0.07});
     page.rules.push_back({left, edges[7], tableEnd});
+    // The notes the form shows on its face, under the table: what it leaves out, always;
+    // the scale applied to a taxpayer of 60 or more, when the taxpayer is, in two lines.
+    page.rows.push_back({tableEnd + 0.12,
+                         small,
+                         {{L, left, "Arrears of years before 2005-06 are outside this form."}}});
+    for (std::size_t line = 0; line < 2; ++line) {
+        page.rows.push_back({tableEnd + 0.27 + 0.13 * static_cast<double>(line),
+                             small,
+                             {{L, left, Text<D>([line](const D& d) {
+                                   return wrapped(d.seniorNote, noteWidth).value(qsizetype(line));
+                               })}}});
+    }
     for (Row<D>& row : footer(&D::downloadPage)) {
         page.rows.push_back(std::move(row));
     }

@@ -26,8 +26,10 @@ struct ReliefData {
     QString dateOfBirth;             // dtpdob as shown, dd/MM/yyyy
     QString sex;                     // "Male" or "Female", the option selected
     std::array<QString, 8> items;    // txtitem(1) to txtitem(8): items[0] holds item 1
-    std::array<ReliefYear, 7> years; // Table A, 2005-06 to 2011-12
+    std::array<ReliefYear, 7> years; // Table A, 2005-06 to 2011-12; a year without arrears
+                                     // has its last four columns empty
     QString downloadPage;            // the program's download page, named in the footer
+    QString seniorNote; // the form's note on the scale of a taxpayer of 60 or more, or empty
 };
 
 // The page: every text, where it stands and in which font, and its rules.

@@ -269,7 +269,7 @@ void SalaryForm::copyDown(Column& column, int row) {
 
 void SalaryForm::takeName(const QString& name) {
     txtnam->setText(name);
-    cbonps->setFocus();
+    toolkit::enter(cbonps);
 }
 
 // Print and Back stand enabled exactly while no figure has changed since Calculate.
@@ -322,7 +322,7 @@ void SalaryForm::calculate() {
         TextBox* box = txtbp[static_cast<std::size_t>(row)];
         if (!toolkit::readWholeFigure(box)) {
             toolkit::refuse(messages_, box, toolkit::Refusal::PayNotANumber);
-            box->setFocus();
+            toolkit::enter(box);
             return;
         }
     }

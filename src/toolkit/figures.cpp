@@ -2,6 +2,7 @@
 
 #include "common/amount.h"
 #include "toolkit/look.h"
+#include "toolkit/textbox.h"
 
 #include <cmath>
 
@@ -65,7 +66,7 @@ bool readInputs(Messages& messages, std::span<const Input> inputs, Reading readi
         if (!value) {
             refuse(messages, field,
                    reading == Reading::Strict ? Refusal::NotANumber : Refusal::TooLarge);
-            field->setFocus();
+            enter(field);
             return false;
         }
         *figure = *value;

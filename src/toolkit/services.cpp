@@ -10,13 +10,17 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace toolkit {
 
 void QtMessages::inform(const QString& text) {
-    QMessageBox::information(QApplication::activeWindow(), QString::fromLatin1(applicationTitle),
-                             text, QMessageBox::Ok);
+    inform(QString::fromLatin1(applicationTitle), text);
+}
+
+void QtMessages::inform(const QString& title, const QString& text) {
+    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
 }
 
 bool QtBrowser::open(const QUrl& url) {
@@ -30,9 +34,14 @@ bool QtQuestions::ask(const QString& question) {
 }
 
 QtQuestions::Choice QtQuestions::saveChanges(const QString& question) {
-    switch (QMessageBox::warning(
-        QApplication::activeWindow(), QString::fromLatin1(applicationTitle), question,
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(applicationTitle), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    switch (box.exec()) {
     case QMessageBox::Save:
         return Choice::Save;
     case QMessageBox::Discard:
@@ -49,16 +58,32 @@ QString documentsFolder() {
     return QDir(folder).exists() ? folder : QDir::homePath();
 }
 
-// The path chosen in a save dialog, given the extension when the user typed none.
-QString saveFileName(const QString& caption, const QString& suggestedName, const QString& filter,
+const QString allFiles = QStringLiteral(";;All files (*)");
+
+// The path chosen in a save dialog, given the extension unless it ends in it already (a name
+// with a dot, "Asha.Devi", gets it too). The dialog asked before replacing only the name as
+// typed: a file under the final name is replaced only when the user agrees here; otherwise
+// the dialog comes back.
+QString saveFileName(const QString& caption, const QString& suggested, const QString& filter,
                      const QString& extension) {
-    QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption,
-                                     QDir(documentsFolder()).filePath(suggestedName), filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        path += QLatin1Char('.') + extension;
+    QString start = QDir(documentsFolder()).filePath(suggested);
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption,
+                                                            start, filter + allFiles);
+        if (chosen.isEmpty()) {
+            return chosen;
+        }
+        const QString path = withExtension(chosen, extension);
+        if (path == chosen || !QFileInfo::exists(path) ||
+            QMessageBox::question(
+                QApplication::activeWindow(), caption,
+                QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                    .arg(QFileInfo(path).fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
+            return path;
+        }
+        start = path;
     }
-    return path;
 }
 
 const QString yearFilter = QStringLiteral("Fiscora1213 years (*.fiscora)");
@@ -70,14 +95,21 @@ QString QtSaveDialog::pdfFileName(const QString& suggestedName) {
                         QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
 }
 
-QString QtSaveDialog::yearFileName(const QString& suggestedName) {
-    return saveFileName(QStringLiteral("Save the year"), suggestedName, yearFilter,
+QString QtSaveDialog::yearFileName(const QString& suggested) {
+    return saveFileName(QStringLiteral("Save the year"), suggested, yearFilter,
                         QStringLiteral("fiscora"));
 }
 
-QString QtSaveDialog::yearToOpen() {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open a year"),
-                                        documentsFolder(), yearFilter);
+QString QtSaveDialog::yearToOpen(const QString& folder) {
+    return QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), QStringLiteral("Open a year"),
+        folder.isEmpty() || !QDir(folder).exists() ? documentsFolder() : folder,
+        yearFilter + allFiles);
+}
+
+QString withExtension(const QString& path, const QString& extension) {
+    const QString dotted = QLatin1Char('.') + extension;
+    return path.endsWith(dotted, Qt::CaseInsensitive) ? path : path + dotted;
 }
 
 Printer* QtPrinters::defaultPrinter() {

@@ -16,6 +16,11 @@ public:
     virtual ~Messages() = default;
     // A modal box with the text, an OK button and the program's title; returns when closed.
     virtual void inform(const QString& text) = 0;
+    // The same under a title of its own (About, notes of help); by default the program's.
+    virtual void inform(const QString& title, const QString& text) {
+        static_cast<void>(title);
+        inform(text);
+    }
 };
 
 class Browser {
@@ -40,12 +45,15 @@ class SaveDialog {
 public:
     virtual ~SaveDialog() = default;
     // Asks where to save a PDF file, offering the name; the chosen path, or an empty text
-    // when the user cancelled.
+    // when the user cancelled. The path always ends in the file type's extension, and a file
+    // already there under that name is replaced only when the user has agreed.
     virtual QString pdfFileName(const QString& suggestedName) = 0;
-    // Asks where to save the year file, offering the name; empty when cancelled.
-    virtual QString yearFileName(const QString& suggestedName) = 0;
-    // Asks which year file to open; empty when cancelled.
-    virtual QString yearToOpen() = 0;
+    // Asks where to save the year file, offering the name (in the documents folder) or the
+    // path (in its folder); empty when cancelled. The extension as for a PDF file.
+    virtual QString yearFileName(const QString& suggested) = 0;
+    // Asks which year file to open, starting in the folder (the documents folder when
+    // empty); empty when cancelled.
+    virtual QString yearToOpen(const QString& folder) = 0;
 };
 
 class Printers {
@@ -63,6 +71,7 @@ public:
 class QtMessages : public Messages {
 public:
     void inform(const QString& text) override;
+    void inform(const QString& title, const QString& text) override;
 };
 
 class QtBrowser : public Browser {
@@ -79,9 +88,12 @@ public:
 class QtSaveDialog : public SaveDialog {
 public:
     QString pdfFileName(const QString& suggestedName) override;
-    QString yearFileName(const QString& suggestedName) override;
-    QString yearToOpen() override;
+    QString yearFileName(const QString& suggested) override;
+    QString yearToOpen(const QString& folder) override;
 };
+
+// The path as saved: the extension added unless the path ends in it already.
+QString withExtension(const QString& path, const QString& extension);
 
 class QtPrinters : public Printers {
 public:

@@ -3,34 +3,74 @@
 #include "toolkit/entry.h"
 #include "toolkit/look.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPointer>
 #include <QTimer>
 
 namespace toolkit {
 
+namespace {
+// The focus leaving or coming back with the window (another window activated, a dialog, a
+// menu), not the user or the program moving it.
+bool withTheWindow(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+// Entering the field (Tab, a click, the program's own focus) selects its text; the focus
+// coming back to a field that lost it with its window keeps the caret and the selection
+// where the user left them, so the next key does not replace the field's text.
 class SelectAllOnFocus : public QObject {
     Q_OBJECT
 public:
     explicit SelectAllOnFocus(QLineEdit* field) : QObject(field), field_(field) {}
 
+    // The program puts the focus here: select, even where the field is coming back.
+    void enter() {
+        entering_ = true;
+        if (field_->hasFocus()) {
+            select();
+        }
+    }
+
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            // A mouse press that gave the focus would place the caret after this event;
-            // select once the press has been handled.
-            QPointer<QLineEdit> field = field_;
-            QTimer::singleShot(0, field, [field] {
-                if (field && field->hasFocus()) {
-                    field->setSelection(0, static_cast<int>(field->text().size()));
-                }
-            });
+        if (event->type() == QEvent::FocusOut) {
+            returning_ = withTheWindow(static_cast<QFocusEvent*>(event));
+        } else if (event->type() == QEvent::FocusIn) {
+            if (entering_ || !returning_ || !withTheWindow(static_cast<QFocusEvent*>(event))) {
+                select();
+            }
+            returning_ = false;
         }
         return false;
     }
 
 private:
+    void select() {
+        entering_ = false;
+        // A mouse press that gave the focus would place the caret after this event;
+        // select once the press has been handled.
+        QPointer<QLineEdit> field = field_;
+        QTimer::singleShot(0, field, [field] {
+            if (field && field->hasFocus()) {
+                field->setSelection(0, static_cast<int>(field->text().size()));
+            }
+        });
+    }
+
     QLineEdit* field_;
+    bool returning_ = false; // the focus left with the window
+    bool entering_ = false;  // the program is putting the focus here
 };
 
 void selectAllOnFocus(QLineEdit* field) {
@@ -43,6 +83,18 @@ void selectAllOnFocus(QLineEdit* field) {
     // directly, past any filter of the line edit: watch the combo box as well.
     if (QWidget* proxy = field->focusProxy()) {
         proxy->installEventFilter(filter);
+    }
+}
+
+void enter(QWidget* control) {
+    QWidget* field = control;
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+        field = combo->lineEdit();
+    }
+    auto* selector = field->findChild<SelectAllOnFocus*>(QString(), Qt::FindDirectChildrenOnly);
+    control->setFocus();
+    if (selector) {
+        selector->enter();
     }
 }
 

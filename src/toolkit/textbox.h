@@ -30,4 +30,9 @@ private:
 // every form does it for each of its editable combo boxes by itself. Once is enough.
 void selectAllOnFocus(QLineEdit* field);
 
+// The program puts the focus on the control (a field or a selection); where it selects on
+// focus, its whole text is selected, also when the control had the focus before its window
+// was left.
+void enter(QWidget* control);
+
 } // namespace toolkit

@@ -237,11 +237,17 @@ private slots:
         QVERIFY(find(&f, "txt80g")->hasFocus());
     }
 
-    // Calc. copies the net taxable income as shown into item 3 and leaves the focus on the
-    // date of birth.
+    // Calc. copies the net taxable income as shown into item 3 while the worksheet's figures
+    // stand as Calculate left them (before, item 3 stays as typed), and leaves the focus on
+    // the date of birth.
     void reliefWorkedExampleThroughBack() {
+        openRelief().txtitem[3]->setText("7000");
         fill(&hub->w, "txtnti=505000");
         ReliefForm& f = openRelief();
+        QCOMPARE(f.txtitem[3]->text(), QString("7000"));
+        hub->w.calculate();
+        fill(&hub->w, "txtnti=505000");
+        openRelief();
         QCOMPARE(f.txtitem[3]->text(), QString("505000"));
         activate(&f);
         QTRY_VERIFY(f.dtpdob->hasFocus());
@@ -262,6 +268,7 @@ private slots:
         QTest::newRow("letters-in-total-income") << "txtti(3)=12a" << design << "\"Total income 2008-09\"" << false;
         QTest::newRow("letters-in-arrears") << "txtarr(0)=x" << design << "\"Arrears 2005-06\"" << false;
         QTest::newRow("letters-in-item-3") << "txtitem(3)=5o5000" << design << "\"Total income including arrears\"" << false;
+        QTest::newRow("arrears-above-item-3") << "txtitem(3)=4000" << design << "(item 2, the arrears of Table A) is more than" << false;
         QTest::newRow("born-1-april-2013") << "" << QDate(2013, 4, 1) << dateMessage << false;
         QTest::newRow("born-31-december-1899") << "" << QDate(1899, 12, 31) << dateMessage << true;
         QTest::newRow("born-31-march-2013-accepted") << "" << QDate(2013, 3, 31) << "" << false;
@@ -273,6 +280,7 @@ private slots:
     void reliefBadInputRefused() {
         auto [change, birth, message, senior] =
             fetch<QString, QDate, QString, bool>("change", "birth", "message", "senior");
+        hub->w.calculate();
         fill(&hub->w, "txtnti=505000");
         ReliefForm& f = openRelief();
         activate(&f);
@@ -331,6 +339,7 @@ private slots:
     // refusals) until Calculate.
     void reliefChangesWithdrawPrintAndBack() {
         ReliefForm& f = openRelief();
+        f.txtitem[3]->setText("100000"); // above every arrears typed
         checkChangesWithdrawBack(&f, "cmdbak", {"optfemale", "optmale"});
         f.cmdcal->click();
         f.dtpdob->setDate(f.dtpdob->date().addDays(1));

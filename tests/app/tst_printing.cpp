@@ -121,6 +121,22 @@ private slots:
             }
         }
         QCOMPARE(amounts(pages[1]), order);
+
+        // A year without arrears prints nothing in the four columns Form 10E leaves blank;
+        // the form's note on the scale of a taxpayer of 60 or more follows the table.
+        relief.txtarr[2]->setText("0");
+        hub.program.printRelief();
+        const QStringList blanked = amounts(pages.last());
+        QCOMPARE(blanked.size(), order.size() - 4);
+        for (const auto* column :
+             {&relief.txtti2, &relief.txttax1, &relief.txttax2, &relief.txtdiff}) {
+            QVERIFY(!blanked.contains((*column)[2]->text()) &&
+                    blanked.contains((*column)[3]->text()));
+        }
+        const QList<PageMark>& marks = pages.last().marks;
+        QVERIFY(std::any_of(marks.begin(), marks.end(), [](const PageMark& m) {
+            return m.text.endsWith("and so do items 4 and 5.");
+        }));
     }
 
     // A detail form calculated again without Back, or then closed, prints as its last Back

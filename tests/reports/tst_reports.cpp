@@ -52,7 +52,7 @@ Data filled(const std::function<QString(std::size_t)>& text, std::index_sequence
 template <typename Data> constexpr std::size_t fields = 0;
 template <> constexpr std::size_t fields<ComputationData> = 46;
 template <> constexpr std::size_t fields<SalaryStatementData> = 117;
-template <> constexpr std::size_t fields<ReliefData> = 68;
+template <> constexpr std::size_t fields<ReliefData> = 69;
 
 // Every field a distinct figure of ten digits, as the forms' fields hold at most; 309 digits
 // in the field `wide`.

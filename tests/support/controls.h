@@ -120,12 +120,13 @@ inline void checkCalculate(const QStringList& messages, toolkit::Form* form, con
 }
 
 // Every change withdraws the guarded button (Back, Print) until Calculate gives it back: a
-// figure typed into each field the user can type in, then each change named, in turn.
+// digit typed after the figure of each field the user can type in, then each change named,
+// in turn.
 inline void checkChangesWithdrawBack(toolkit::Form* form, const QString& guarded,
                                      QStringList changes = {}) {
     for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
         if (box->isVisible() && !box->isReadOnly()) {
-            changes.prepend(box->objectName() + "=5");
+            changes.prepend(box->objectName() + "=" + box->text() + "5");
         }
     }
     for (const QString& change : changes) {

@@ -14,8 +14,13 @@ namespace testing {
 class RecordingMessages : public toolkit::Messages {
 public:
     void inform(const QString& text) override;
+    void inform(const QString& title, const QString& text) override {
+        titles << title;
+        inform(text);
+    }
 
     QStringList shown;
+    QStringList titles; // of the boxes shown under a title of their own
     // Runs while the "box" is up, as a user's reading of it would.
     std::function<void(const QString&)> onInform;
 };
@@ -57,8 +62,8 @@ struct FakeServices : toolkit::Browser, toolkit::Questions, toolkit::SaveDialog 
         offered << suggestedName;
         return chosenYear;
     }
-    QString yearToOpen() override {
-        offered << QString();
+    QString yearToOpen(const QString& folder) override {
+        offered << folder;
         return chosenYear;
     }
     toolkit::Services services() { return {messages, *this, printers, *this, *this}; }
