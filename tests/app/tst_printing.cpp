@@ -1,6 +1,7 @@
 // Printing through the hub: what each page takes from which form, and a page that cannot be
 // printed offered as a PDF file or reported. Where each line stands is tested in tests/reports.
 #include "support/hub.h"
+#include "support/pdf.h"
 #include "support/table.h"
 
 using namespace testing;
@@ -31,6 +32,11 @@ QAbstractButton* ready(Hub& hub, const QString& page) {
         f.calculate();
         return button(&f, "cmdprn");
     }
+    if (page == "relief") {
+        ReliefForm& f = hub.open("cmdcalrel89", hub.program.relief());
+        f.calculate();
+        return f.cmdprn;
+    }
     hub.w.calculate();
     return button(&hub.w, "cmdprint");
 }
@@ -39,6 +45,8 @@ QAbstractButton* ready(Hub& hub, const QString& page) {
 
 class TestPrinting : public QObject {
     Q_OBJECT
+    toolkit::QtPrinters desktop_; // one for every test, as the program keeps one
+
 private slots:
     // Detail forms never carried print "0", unseen. With every amount field a figure of its own
     // (detail forms carried by Back), each page shows as many amounts as it has places, each
@@ -232,6 +240,75 @@ private slots:
         QVERIFY(message.isEmpty() || hub.shown()[0].contains(message));
         QCOMPARE(snapshot(print->window()), before);
         QVERIFY(print->isEnabled());
+    }
+
+    // The system's default printer, a CUPS queue whose back end writes PDF files (started by
+    // tests/print/cups-queue), puts out the page saved when no printer is installed: one sheet
+    // of its size, the same words at the same places. The rows print in turn on one printer,
+    // each left by the row before in the other orientation.
+    void printsThroughTheQueue_data() {
+        columns<QString>("page");
+        QTest::newRow("computation-portrait") << "computation";
+        QTest::newRow("statement-landscape") << "statement";
+        QTest::newRow("relief-portrait") << "relief";
+    }
+    void printsThroughTheQueue() {
+        const QString queue = qEnvironmentVariable("FISCORA_CUPS");
+        const QDir out(queue + "/pdf");
+        if (QFile why(queue + "/skip"); !out.exists()) {
+            QSKIP(why.open(QIODevice::ReadOnly) ? why.readAll().trimmed().constData()
+                                                : "no print queue: run it through ctest");
+        }
+        auto [page] = fetch<QString>("page");
+        Hub hub(&desktop_), offline;
+        QTest::mouseClick(ready(hub, page), Qt::LeftButton);
+        // Printed once the back end has written its file and CUPS holds no job.
+        QTRY_VERIFY2_WITH_TIMEOUT(out.entryList({"*.pdf"}).size() == 1 &&
+                                      run("lpstat", {"-o"}).isEmpty(),
+                                  "no page came out of the queue", 20000);
+        const QString printed = out.filePath(out.entryList({"*.pdf"})[0]);
+        QTemporaryDir dir;
+        offline.fakes.printers.installed = false;
+        offline.fakes.printers.realPdf = offline.fakes.answer = true;
+        offline.fakes.chosen = dir.filePath("saved.pdf");
+        QTest::mouseClick(ready(offline, page), Qt::LeftButton);
+        const PdfText sheet = readPdf(printed), saved = readPdf(offline.fakes.chosen);
+        QVERIFY(QFile::remove(printed) && hub.shown().isEmpty());
+        QVERIFY(saved.pages == 1 && sheet.pages == 1);
+        QCOMPARE(saved.width > saved.height, page == "statement");
+        // A page may come out turned on the sheet, as a landscape page goes on paper fed upright:
+        // its top along the sheet's left edge (the queue's LandscapeOrientation: Plus90).
+        const bool turned = sheet.width != saved.width;
+        QCOMPARE(turned ? QSizeF(sheet.height, sheet.width) : QSizeF(sheet.width, sheet.height),
+                 QSizeF(saved.width, saved.height));
+        QList<PdfWord> words; // as they stand on the page
+        for (const PdfWord& w : sheet.words) {
+            const double h = sheet.height;
+            words << (turned ? PdfWord{w.text, h - w.bottom, w.left, h - w.top, w.right} : w);
+        }
+        QCOMPARE(words.size(), saved.words.size());
+        // Every word where it was saved, to 0.002 inch: the back end writes its page on a grid
+        // of 1/720 inch. It embeds the fonts anew, with ascents of their own, so that each box
+        // starts lower by a share of its height, one share for the page: found from the
+        // tallest and the shortest box.
+        QList<QPointF> drops; // of each word's box: its height, and how much lower it starts
+        for (const PdfWord& e : saved.words) {
+            const auto off = [&e](const PdfWord& w) {
+                return w.text == e.text ? qAbs(w.left - e.left) + qAbs(w.top - e.top) : qInf();
+            };
+            const PdfWord& p = *std::min_element(words.begin(), words.end(),
+                                                 [&](auto& a, auto& b) { return off(a) < off(b); });
+            QVERIFY2(off(p) < 1 && qAbs(p.left - e.left) < 0.002 && qAbs(p.right - e.right) < 0.002,
+                     qPrintable(e.text + " moved"));
+            drops << QPointF(e.bottom - e.top, p.top - e.top);
+        }
+        const auto [low, tall] = std::minmax_element(
+            drops.begin(), drops.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        const double share = (tall->y() - low->y()) / (tall->x() - low->x());
+        for (int i = 0; i < drops.size(); ++i) {
+            QVERIFY2(qAbs(drops[i].y() - share * drops[i].x()) < 0.002,
+                     qPrintable(saved.words[i].text + " moved"));
+        }
     }
 
     // Print Preview shows the very page that Print prints, marks, places and fonts alike.

@@ -4,11 +4,10 @@
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
+#include "support/pdf.h"
 #include "support/recording_printer.h"
 #include "support/table.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <utility>
@@ -89,13 +88,6 @@ void checkEveryField(const Page<Data>& page, QString (*unprintable)(const Data&)
     QVERIFY(unprintable(sample<Data>(field)).contains('"' + name + '"'));
 }
 
-QString run(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // Prints the page to a real PDF (the printer left in the other orientation): one sheet, nothing
 // off it, every text where its cell puts it to 0.01 inch (labels by their first word, amounts
 // by their last, centred texts by both), and every word as last approved.
@@ -110,32 +102,18 @@ void checkPdf(const QString& name, const Page<Data>& page,
         printer->setOrientation(landscape ? Orientation::Portrait : Orientation::Landscape);
         QVERIFY(print(*printer, sample<Data>()));
     }
-    const auto info = QRegularExpression(R"(Pages:\s+1\s[\s\S]*Page size:\s+([\d.]+) x ([\d.]+))")
-                          .match(run("pdfinfo", {file}));
-    QVERIFY2(info.hasMatch(), "not one page, or no pdfinfo: run scripts/install-deps");
-    const double width = info.captured(1).toDouble() / 72;
-    QCOMPARE(width > info.captured(2).toDouble() / 72, landscape);
-    struct Word {
-        QString text;
-        double left, top, right, bottom;
-    };
-    QList<Word> words;
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = word.globalMatch(run("pdftotext", {"-bbox", file, "-"})); it.hasNext();) {
-        const auto m = it.next();
-        // Compatibility forms undo ligatures such as "ff" set as one glyph.
-        QString text = m.captured(5).normalized(QString::NormalizationForm_KC);
-        text.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\"");
-        words << Word{text, m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
-                      m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72};
-        QVERIFY2(words.last().right < width - 0.25, qPrintable(text + " runs off the page"));
+    const testing::PdfText pdf = testing::readPdf(file);
+    QVERIFY2(pdf.pages == 1, "not one page, or no pdfinfo: run scripts/install-deps");
+    QCOMPARE(pdf.width > pdf.height, landscape);
+    const QList<testing::PdfWord>& words = pdf.words;
+    for (const testing::PdfWord& w : words) {
+        QVERIFY2(w.right < pdf.width - 0.25, qPrintable(w.text + " runs off the page"));
     }
     // Every word at its place and size, and every rule, as last approved, to 0.001 inch; a page
     // changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is
     // committed.
     QStringList placed;
-    for (const Word& w : words) {
+    for (const testing::PdfWord& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
                       w.text;
     }
@@ -157,7 +135,7 @@ void checkPdf(const QString& name, const Page<Data>& page,
         // The edge of the word of the row with this text nearest to x.
         auto edge = [&](const QString& text, bool left, double x) {
             double best = qInf();
-            for (const Word& w : words) {
+            for (const testing::PdfWord& w : words) {
                 const double at = left ? w.left : w.right;
                 if (qAbs(w.top - row.y) < 0.05 && w.text == text && qAbs(at - x) < qAbs(best - x)) {
                     best = at;

@@ -6,12 +6,17 @@
 
 namespace testing {
 
-// A program with its worksheet showing; one for each test function.
+// A program with its worksheet showing; one for each test function. Given `printers`, it
+// prints on them instead of the recording ones.
 struct Hub {
     FakeServices fakes;
-    Program program{fakes.services()};
+    Program program;
     MainWorksheet& w = program.worksheet();
-    Hub() { program.showWorksheet(); }
+    explicit Hub(toolkit::Printers* printers = nullptr)
+        : program(printers ? toolkit::Services{fakes.messages, fakes, *printers, fakes, fakes}
+                           : fakes.services()) {
+        program.showWorksheet();
+    }
     const QStringList& shown() const { return fakes.messages.shown; }
     // Clicks the worksheet's Calc. button named; the form it opened.
     template <typename F> F& open(const char* calc, toolkit::Lazy<F>& form) {
