@@ -92,6 +92,7 @@ void Program::start(std::chrono::milliseconds splashDelay, const QString& yearFi
         if (!yearFile.isEmpty()) {
             year_.open(yearFile);
         }
+        prepareDetailForms();
     });
     splash_->showForm();
     // While the splash shows, the worksheet is built, polished and given its window, unseen,
@@ -105,6 +106,22 @@ void Program::start(std::chrono::milliseconds splashDelay, const QString& yearFi
 
 void Program::showWorksheet() {
     main_.show();
+}
+
+void Program::prepareDetailForms() {
+    const std::function<void()> steps[] = {
+        [this] { salary_.prepare(); }, [this] { hra_.prepare(); },
+        [this] { houseProperty_.prepare(); }, [this] { deductions_.prepare(); },
+        [this] { relief_.prepare(); }};
+    // Each in a pass of its own, so that a key or click in between waits for one form at most.
+    int delay = 0;
+    for (const auto& step : steps) {
+        QTimer::singleShot(delay++, this, [this, step] {
+            if (!ended_) {
+                step();
+            }
+        });
+    }
 }
 
 void Program::wireWorksheet(MainWorksheet& w) {

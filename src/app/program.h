@@ -30,6 +30,9 @@ public:
                const QString& yearFile = QString());
     // Shows the main worksheet at once.
     void showWorksheet();
+    // Builds the detail forms ahead, one at a time while the program is idle, salary first,
+    // so that no Calc. waits for a form to be made; a form the user closed comes back afresh.
+    void prepareDetailForms();
     // Ends the program as Exit does: every form closes at once.
     void exit();
     // Exit as the user asks for it: a year changed since it was saved is first offered to

@@ -14,14 +14,18 @@ public:
     using Factory = std::function<F*()>;
 
     explicit Lazy(Factory make) : make_(std::move(make)) {}
-    ~Lazy() { delete form_.data(); }
+    ~Lazy() {
+        delete form_.data();
+        delete spare_.data();
+    }
     Lazy(const Lazy&) = delete;
     Lazy& operator=(const Lazy&) = delete;
 
     // The form, created (loaded but not shown) if it does not exist yet.
     F& get() {
         if (!form_) {
-            F* form = make_();
+            F* form = spare_ ? spare_.data() : make_();
+            spare_ = nullptr;
             form_ = form;
             if (form->testAttribute(Qt::WA_DeleteOnClose)) {
                 // Forget the form at once: its deletion is deferred, the next use is not.
@@ -42,6 +46,16 @@ public:
         return form;
     }
 
+    // Builds the form ahead, unseen and not yet in use (polished, its native window made),
+    // so that its first use has only to show it. Until then it does not exist for the year.
+    void prepare() {
+        if (!form_ && !spare_) {
+            spare_ = make_();
+            spare_->ensurePolished();
+            spare_->winId();
+        }
+    }
+
     F* existing() const { return form_.data(); }
     bool exists() const { return !form_.isNull(); }
 
@@ -54,6 +68,7 @@ public:
 private:
     Factory make_;
     QPointer<F> form_;
+    QPointer<F> spare_; // built ahead, with its design values
 };
 
 } // namespace toolkit
