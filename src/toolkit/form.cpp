@@ -21,9 +21,9 @@ Form::Form(const QString& name, const QString& title, int widthTwips, int height
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(widthTwips), twips(heightTwips));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
+    // Every control inherits it; windows of their own (message boxes, file dialogs, the
+    // print preview, the menus of a menu bar) do not: they follow the desktop.
+    setPalette(formPalette(background));
     setAutoFillBackground(true);
 }
 

@@ -168,6 +168,58 @@ private slots:
                  chain);
     }
 
+    // A dark desktop changes no colour a form or a control in it paints with, in any role or
+    // group; the worksheet's menus, windows of their own, follow the desktop.
+    void coloursKeptOnDarkDesktop_data() {
+        columns<QString, QString>("calc", "form");
+        row("worksheet", {"", "frmmain"});
+        row("salary", {"cmdcalgs", "Form1"});
+        row("hra", {"cmdcalhr", "Form2"});
+        row("house", {"cmdcalhp", "Form4"});
+        row("deductions", {"cmdcalded80", "frmreb88"});
+        row("relief", {"cmdcalrel89", "frmrel89"});
+        row("splash", {"", "frmSplash"});
+    }
+    void coloursKeptOnDarkDesktop() {
+        auto [calc, name] = fetch<QString, QString>("calc", "form");
+        const auto colours = [&] {
+            SplashForm splash;
+            if (!calc.isEmpty()) {
+                QTest::mouseClick(button(&hub->w, qPrintable(calc)), Qt::LeftButton);
+            }
+            const auto forms = QApplication::topLevelWidgets();
+            QWidget* form = *std::find_if(forms.begin(), forms.end(),
+                                          [&](QWidget* w) { return w->objectName() == name; });
+            QStringList shown;
+            QList<QWidget*> widgets = form->findChildren<QWidget*>();
+            for (const QWidget* w : widgets << form) {
+                if (w->isWindow() && w != form) {
+                    continue; // a menu or a popup list: the desktop's
+                }
+                shown << w->objectName();
+                for (int group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                        shown.last() +=
+                            ' ' + w->palette()
+                                      .color(QPalette::ColorGroup(group), QPalette::ColorRole(role))
+                                      .name(QColor::HexArgb);
+                    }
+                }
+            }
+            return shown;
+        };
+        const QStringList light = colours();
+        const QPalette desktop = QApplication::palette();
+        hub.reset();
+        QApplication::setPalette(QPalette(QColor(40, 40, 40)));
+        hub = std::make_unique<Hub>();
+        const QStringList dark = colours();
+        const QColor menu = hub->program.menu().mnuFile->palette().color(QPalette::Window);
+        QApplication::setPalette(desktop);
+        QCOMPARE(dark, light);
+        QCOMPARE(menu, QColor(40, 40, 40));
+    }
+
     void hiddenKeepsFiguresClosedStartsAfresh() {
         checkLifecycle(*hub, hub->program.salary(), "cmdcalgs", "txtoth(0)", "cmdbak");
         checkLifecycle(*hub, hub->program.hra(), "cmdcalhr", "txtRP", "cmdback");
