@@ -4,6 +4,8 @@
 #include "support/hub.h"
 #include "support/table.h"
 
+#include <QCalendarWidget>
+
 using namespace testing;
 
 namespace {
@@ -297,7 +299,15 @@ private slots:
         QCOMPARE(f.txtitem[3]->text(), QString("505000"));
         activate(&f);
         QTRY_VERIFY(f.dtpdob->hasFocus());
-        QVERIFY(f.dtpdob->calendarPopup()); // the date may be picked from a calendar
+        // The date may be picked from a calendar, opened from the keyboard too.
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_F4}) {
+            QTest::keyClick(f.windowHandle(), key,
+                            key == Qt::Key_F4 ? Qt::NoModifier : Qt::AltModifier);
+            QTRY_VERIFY(f.dtpdob->calendarWidget()->isVisible());
+            f.dtpdob->calendarWidget()->window()->hide();
+            QTRY_VERIFY(f.dtpdob->hasFocus());
+        }
+        QCOMPARE(f.dtpdob->date(), QDate(1960, 1, 1));
         fill(&f, worked);
         f.cmdcal->click();
         QCOMPARE(shown(f), workedShown);
