@@ -4,6 +4,7 @@
 #include "toolkit/look.h"
 #include "toolkit/textbox.h"
 
+#include <QPainter>
 #include <cmath>
 
 namespace toolkit {
@@ -98,9 +99,30 @@ void writeFigures(std::span<const Figure> results) {
     }
 }
 
+namespace {
+
+// The desktop's own focus frame is hard to see on a teal face: a button with the focus also
+// shows a dotted black rectangle just inside its edge, drawn over the face, nothing moved.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
+    }
+};
+
+} // namespace
+
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption,
                            const QRect& place, const QFont& font) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new CommandButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(place);
     b->setFont(font);

@@ -7,9 +7,11 @@
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 
 namespace toolkit {
 
@@ -21,9 +23,9 @@ Form::Form(const QString& name, const QString& title, int widthTwips, int height
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(widthTwips), twips(heightTwips));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
+    // Every control inherits it; windows of their own (message boxes, file dialogs, the
+    // print preview, the menus of a menu bar) do not: they follow the desktop.
+    setPalette(formPalette(background));
     setAutoFillBackground(true);
 }
 
@@ -84,8 +86,31 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
             pressDefault();
             return true;
         }
+        auto* date = qobject_cast<QDateTimeEdit*>(watched);
+        if (date && date->calendarPopup() &&
+            (key->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_Down) ||
+             key->keyCombination() == QKeyCombination(Qt::Key_F4))) {
+            openCalendar(date);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Alt+Down and F4 open a date's calendar, as on other desktops; the date edit itself opens it
+// only for a press of its arrow, so the key presses the arrow.
+void Form::openCalendar(QDateTimeEdit* date) {
+    QStyleOptionComboBox arrow;
+    arrow.initFrom(date);
+    arrow.editable = true;
+    arrow.subControls = QStyle::SC_All;
+    const QPoint at =
+        date->style()
+            ->subControlRect(QStyle::CC_ComboBox, &arrow, QStyle::SC_ComboBoxArrow, date)
+            .center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, date->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(date, &press);
 }
 
 void Form::showEvent(QShowEvent* event) {

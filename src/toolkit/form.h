@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QDateTimeEdit;
 
 namespace toolkit {
 
@@ -43,6 +44,7 @@ protected:
 private:
     // Enter presses the default button, when it can be pressed.
     void pressDefault();
+    void openCalendar(QDateTimeEdit* date);
     void watch(QObject* object);
 
     QPointer<QAbstractButton> defaultButton_;

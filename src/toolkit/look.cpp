@@ -43,6 +43,47 @@ QFont font(const QString& family, double points, bool bold, bool italic) {
     return f;
 }
 
+QPalette formPalette(const QColor& background) {
+    struct Shade {
+        QPalette::ColorRole role;
+        QRgb normal;   // active and inactive
+        QRgb disabled; // greyed, so that a disabled control looks disabled
+    };
+    // Fusion's light palette, as Qt 6.4 gives it.
+    const Shade shades[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},
+        {QPalette::Button, 0xffefefef, 0xffefefef},
+        {QPalette::Light, 0xffffffff, 0xffffffff},
+        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::BrightText, 0xffffffff, 0xffffffff},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+        {QPalette::Base, 0xffffffff, 0xffefefef},
+        {QPalette::Window, 0xffefefef, 0xffefefef},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+        {QPalette::NoRole, 0xff000000, 0xff000000},
+        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+        {QPalette::ToolTipText, 0xff000000, 0xff000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    };
+    static_assert(std::size(shades) == QPalette::NColorRoles, "every role given");
+    QPalette p;
+    for (const Shade& shade : shades) {
+        p.setColor(QPalette::Active, shade.role, QColor::fromRgba(shade.normal));
+        p.setColor(QPalette::Inactive, shade.role, QColor::fromRgba(shade.normal));
+        p.setColor(QPalette::Disabled, shade.role, QColor::fromRgba(shade.disabled));
+    }
+    p.setColor(QPalette::Window, background);
+    return p;
+}
+
 void paint(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette p = widget->palette();
     // The disabled look stays the style's own, so that a disabled button looks disabled.

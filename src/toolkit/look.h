@@ -2,6 +2,7 @@
 // Geometry, colours and fonts of the forms, given as the form designs give them.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -49,6 +50,11 @@ inline QFont arial(double points, bool bold = false) {
 inline QFont sansSerif(double points, bool bold = false) {
     return font("MS Sans Serif", points, bold);
 }
+
+// The palette of a form and of every control in it: the light one the forms were made
+// against, every role of every group given, so that no colour of the desktop's (a dark or
+// high-contrast theme) mixes with the forms' own; `background` is the form's.
+QPalette formPalette(const QColor& background);
 
 // Text colour and, when given, an opaque background.
 void paint(QWidget* widget, const QColor& text, const QColor& background = QColor());

@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace toolkit {
@@ -125,6 +128,45 @@ TextBox::TextBox(QWidget* parent, const QString& name, Kind kind, int left, int 
         setFocusPolicy(Qt::NoFocus);
         break;
     }
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (kind_ == Kind::Entry || kind_ == Kind::Output) {
+        // QLineEdit scrolls a text, cutting one end, unless the text with the font's widest
+        // overhangs and a pixel for the caret fits inside the frame and the text margins,
+        // less the 2 pixels it keeps clear at either side.
+        QStyleOptionFrame frame;
+        initStyleOption(&frame);
+        const int inside =
+            style()->subElementRect(QStyle::SE_LineEditContents, &frame, this).width() -
+            textMargins().right() - 2 * 2;
+        const auto fits = [this, inside](const QFont& letters, int leftMargin) {
+            const QFontMetrics metrics(letters);
+            return qMax(0, -metrics.minLeftBearing()) +
+                       qRound(QFontMetricsF(letters).horizontalAdvance(text())) + 1 +
+                       qMax(0, -metrics.minRightBearing()) <=
+                   inside - leftMargin;
+        };
+        QFont design = font();
+        design.setStretch(QFont::AnyStretch);
+        QFont letters = design;
+        // A figure that does not fit takes 4 pixels more at its left (its right edge stays
+        // where the column's figures end, and the allowance for overhangs keeps it 2 pixels
+        // inside the frame), then letters narrowed just enough, down to three quarters.
+        int left = fits(design, 0) ? 0 : -4;
+        for (int stretch = 100; !fits(letters, left) && stretch > QFont::Condensed;) {
+            letters.setStretch(--stretch);
+        }
+        if (!fits(letters, left)) {
+            letters = design; // too long to show whole: scrolled, as in any field
+            left = 0;
+        }
+        if (letters != font() || left != textMargins().left()) {
+            setFont(letters);
+            setTextMargins(left, 0, textMargins().right(), 0);
+        }
+    }
+    QLineEdit::paintEvent(event);
 }
 
 } // namespace toolkit

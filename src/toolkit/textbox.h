@@ -21,6 +21,12 @@ public:
 
     Kind kind() const { return kind_; }
 
+protected:
+    // A figure too wide for the field is drawn in letters narrowed just enough for it to show
+    // whole (down to three quarters of their width), rather than cut at one end: at each
+    // paint, so whatever wrote the text (even with the field's signals blocked) is seen.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Kind kind_;
 };

@@ -4,6 +4,8 @@
 #include "support/hub.h"
 #include "support/table.h"
 
+#include <QCalendarWidget>
+
 using namespace testing;
 
 namespace {
@@ -168,6 +170,46 @@ private slots:
                  chain);
     }
 
+    // A dark desktop changes no colour of any role a form's controls paint with; menus follow it.
+    void coloursKeptOnDarkDesktop_data() {
+        QTest::addColumn<QString>("form"); // the Calc. button that opens it, and its name
+        row("worksheet", {"frmmain"});
+        row("salary", {"cmdcalgs Form1"});
+        row("hra", {"cmdcalhr Form2"});
+        row("house", {"cmdcalhp Form4"});
+        row("deductions", {"cmdcalded80 frmreb88"});
+        row("relief", {"cmdcalrel89 frmrel89"});
+        row("splash", {"frmSplash"});
+    }
+    void coloursKeptOnDarkDesktop() {
+        QFETCH(QString, form);
+        const auto colours = [&] {
+            SplashForm splash;
+            if (form.contains(' ')) {
+                QTest::mouseClick(button(&hub->w, form.section(' ', 0, 0)), Qt::LeftButton);
+            }
+            QList<std::pair<QString, QPalette>> shown;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                QList<QWidget*> widgets = top->findChildren<QWidget*>();
+                for (const QWidget* w : widgets << top) { // a menu, a window of its own, aside
+                    if (top->objectName() == form.section(' ', -1) && w->window() == top) {
+                        shown << std::pair(w->objectName(), w->palette());
+                    }
+                }
+            }
+            return shown;
+        };
+        const auto light = colours();
+        const QPalette desktop = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(40, 40, 40)));
+        hub = std::make_unique<Hub>();
+        const auto dark = colours();
+        const QColor menu = hub->program.menu().mnuFile->palette().color(QPalette::Window);
+        QApplication::setPalette(desktop);
+        QCOMPARE(dark, light);
+        QCOMPARE(menu, QColor(40, 40, 40));
+    }
+
     void hiddenKeepsFiguresClosedStartsAfresh() {
         checkLifecycle(*hub, hub->program.salary(), "cmdcalgs", "txtoth(0)", "cmdbak");
         checkLifecycle(*hub, hub->program.hra(), "cmdcalhr", "txtRP", "cmdback");
@@ -251,7 +293,12 @@ private slots:
         QCOMPARE(f.txtitem[3]->text(), QString("505000"));
         activate(&f);
         QTRY_VERIFY(f.dtpdob->hasFocus());
-        QVERIFY(f.dtpdob->calendarPopup()); // the date may be picked from a calendar
+        // The date may be picked from a calendar, opened from the keyboard too.
+        for (const Qt::KeyboardModifier alt : {Qt::AltModifier, Qt::NoModifier}) { // then F4
+            QTest::keyClick(f.windowHandle(), alt ? Qt::Key_Down : Qt::Key_F4, alt);
+            QTRY_VERIFY(f.dtpdob->calendarWidget()->isVisible());
+            f.dtpdob->calendarWidget()->window()->hide(); // the focus back on the date
+        }
         fill(&f, worked);
         f.cmdcal->click();
         QCOMPARE(shown(f), workedShown);

@@ -2,6 +2,7 @@
 #include "salary/salary_form.h"
 #include "support/controls.h"
 #include "support/table.h"
+#include "toolkit/look.h"
 
 #include <QSignalSpy>
 
@@ -40,6 +41,7 @@ class TestSalaryForm : public QObject {
     }
 
 private slots:
+    void initTestCase() { toolkit::installFonts(); } // as the program does
     void init() {
         messages.shown.clear();
         f = std::make_unique<SalaryForm>(messages);
@@ -185,6 +187,23 @@ private slots:
         QCOMPARE(find<QComboBox>(f.get(), "cboclass1")->currentText(), QString("x"));
         QCOMPARE(texts(f.get(), "txthrat txtmgct"), QString("92544 52288"));
         QVERIFY(button(f.get(), "cmdprn")->isEnabled() && button(f.get(), "cmdbak")->isEnabled());
+    }
+
+    // A ten-character figure shows whole in every cell, inside its frame: drawn alike with the
+    // caret at either end (a figure cut at one end scrolls with the caret), the frame as with "0".
+    void tenCharacterFiguresShowWhole() {
+        button(f.get(), "cmdcal")->setFocus(); // no caret drawn
+        for (toolkit::TextBox* box : f->findChildren<toolkit::TextBox*>()) {
+            box->setText("0");
+            const QImage frame = box->grab().toImage().copy(0, 0, 2, box->height());
+            for (const QString figure : {"-999999999", "1299999998"}) {
+                box->setText(figure);
+                const QImage atEnd = box->grab().toImage();
+                box->setCursorPosition(0);
+                QVERIFY2(box->grab().toImage() == atEnd && atEnd.copy(frame.rect()) == frame,
+                         qPrintable(box->objectName() + ' ' + figure));
+            }
+        }
     }
 
     // Calculate refuses an entry (focus on it) or a result out of range, Back an output no
