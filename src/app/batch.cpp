@@ -83,18 +83,22 @@ Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
     if (!program.year().open(file)) {
         return failed(QStringLiteral("The file could not be opened."));
     }
-    const bool hasSalary = program.salary().exists();
+    const year::Record held = program.year().record();
+    const bool hasSalary = held.holds(year::form::salary);
+    const auto form = [&held](auto& lazy, const QString& name) -> QWidget* {
+        return held.holds(name) ? &lazy.get() : nullptr;
+    };
     // In the order of the year: salary, HRA, house property, deductions, relief.
     const struct {
         QWidget* form;
         const char* calculate;
         const char* back;
     } steps[] = {
-        {program.salary().existing(), "cmdcal", "cmdbak"},
-        {program.hra().existing(), "cmdcal", "cmdback"},
-        {program.houseProperty().existing(), "cmdtot", "cmdbk"},
-        {program.deductions().existing(), "cmdtot", "cmdbk"},
-        {program.relief().existing(), "cmdcal", "cmdbak"},
+        {form(program.salary(), year::form::salary), "cmdcal", "cmdbak"},
+        {form(program.hra(), year::form::hra), "cmdcal", "cmdback"},
+        {form(program.houseProperty(), year::form::houseProperty), "cmdtot", "cmdbk"},
+        {form(program.deductions(), year::form::deductions), "cmdtot", "cmdbk"},
+        {form(program.relief(), year::form::relief), "cmdcal", "cmdbak"},
     };
     for (const auto& step : steps) {
         if (!calculateAndBack(step.form, step.calculate, step.back)) {

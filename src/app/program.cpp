@@ -13,6 +13,7 @@ auto Program::detailForm(Signal back, Slot returned) {
         f->setAttribute(Qt::WA_DeleteOnClose);
         connect(f, back, this, returned);
         year_.adopt(*f);
+        connect(f, &toolkit::Form::closedByUser, this, [this, f] { year_.closing(*f); });
         return f;
     };
 }
@@ -73,6 +74,13 @@ Program::Program(toolkit::Services services)
             {yearForm("frmmain", main_, false), yearForm("Form1", salary_, true),
              yearForm("Form2", hra_, true), yearForm("Form4", houseProperty_, true),
              yearForm("frmreb88", deductions_, true), yearForm("frmrel89", relief_, true)}) {
+    const auto taken = [this](QWidget& form) { year_.taken(form); };
+    main_.onTaken(taken);
+    salary_.onTaken(taken);
+    hra_.onTaken(taken);
+    houseProperty_.onTaken(taken);
+    deductions_.onTaken(taken);
+    relief_.onTaken(taken);
     connect(&year_, &YearKeeper::stateChanged, this, &Program::showTitle);
     connect(&year_, &YearKeeper::replaced, this, &Program::yearReplaced);
 }
@@ -148,7 +156,8 @@ void Program::wireWorksheet(MainWorksheet& w) {
 // whatever they held.
 void Program::openDeductions() {
     const double contribution = worksheet().carriedPay().mgc;
-    deductions_.show().fillPension(contribution);
+    DeductionsForm& form = deductions_.show();
+    year_.quietly([&] { form.fillPension(contribution); });
 }
 
 void Program::returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown) {
@@ -165,7 +174,8 @@ void Program::returnFromHouseProperty(double income, const HousePropertyForm::Sn
 // is the user's to type.
 void Program::openHra() {
     const MainWorksheet::CarriedPay pay = worksheet().carriedPay();
-    hra_.show().fillPay({pay.basicPay, pay.gradePay, pay.da, pay.hraReceived});
+    HraForm& form = hra_.show();
+    year_.quietly([&] { form.fillPay({pay.basicPay, pay.gradePay, pay.da, pay.hraReceived}); });
 }
 
 void Program::returnFromHra(double exemption) {
@@ -180,7 +190,9 @@ void Program::openRelief() {
     const std::optional<QString> income =
         w.figuresFresh() ? std::optional(w.snapshot().netTaxableIncome) : std::nullopt;
     const SalaryForm* salary = salary_.existing();
-    relief_.show().fill(income, salary ? salary->arrearsOfDa() : std::nullopt);
+    const std::optional<double> arrears = salary ? salary->arrearsOfDa() : std::nullopt;
+    ReliefForm& form = relief_.show();
+    year_.quietly([&] { form.fill(income, arrears); });
 }
 
 void Program::returnFromRelief(double relief) {
@@ -189,7 +201,8 @@ void Program::returnFromRelief(double relief) {
 
 void Program::openSalary() {
     const QString name = worksheet().name();
-    salary_.show().takeName(name);
+    SalaryForm& form = salary_.show();
+    year_.quietly([&] { form.takeName(name); });
 }
 
 // The year's salary lands on the worksheet; the salary form stays open behind it.

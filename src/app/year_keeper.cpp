@@ -1,5 +1,7 @@
 #include "app/year_keeper.h"
 
+#include "year/file.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -21,22 +23,31 @@ YearKeeper::YearKeeper(toolkit::Services services, std::vector<Form> forms)
     : services_(services), forms_(std::move(forms)) {}
 
 void YearKeeper::adopt(QWidget& form) {
-    if (std::none_of(shapes_.begin(), shapes_.end(),
-                     [&](const auto& s) { return s.name == form.objectName(); })) {
-        shapes_.push_back(yearfile::shapeOf(form));
-    }
     for (const Form& f : forms_) {
         const bool known = std::any_of(designs_.begin(), designs_.end(),
                                        [&](const auto& d) { return d.first == f.name; });
         if (f.name == form.objectName() && !f.discard && !known) {
-            designs_.emplace_back(f.name, yearfile::designOf(form));
+            designs_.emplace_back(f.name, toolkit::buttonsOf(form));
         }
     }
-    yearfile::watch(form, [this] {
-        if (!modified_) {
+    toolkit::watch(form, [this] {
+        if (!modified_ && quiet_ == 0) {
             setState(path_, true);
         }
     });
+}
+
+void YearKeeper::taken(QWidget& form) {
+    if (const year::FormRecord* held = pending_.find(form.objectName())) {
+        quietly([&] { toolkit::apply(form, *held); });
+        pending_.drop(form.objectName());
+    }
+}
+
+void YearKeeper::closing(const QWidget& form) {
+    if (!modified_ && !toolkit::recordOf(form).isDesign()) {
+        setState(path_, true);
+    }
 }
 
 QStringList YearKeeper::recent() const {
@@ -59,39 +70,16 @@ void YearKeeper::remember(const QString& path, bool sound) {
     emit stateChanged();
 }
 
-yearfile::Shape YearKeeper::shape() {
-    yearfile::Shape shape;
-    for (const Form& f : forms_) {
-        const auto known = [&] {
-            return std::find_if(shapes_.begin(), shapes_.end(),
-                                [&](const auto& s) { return s.name == f.name; });
-        };
-        if (known() == shapes_.end()) {
-            // Made unseen to learn its shape, and discarded again: the year has not used it.
-            const bool existed = f.existing() != nullptr;
-            QWidget& form = f.get(); // adopted when the hub made it
-            if (known() == shapes_.end()) {
-                shapes_.push_back(yearfile::shapeOf(form));
-            }
-            if (!existed && f.discard) {
-                f.discard();
-            }
-        }
-        shape.push_back(*known());
-    }
-    return shape;
-}
-
-yearfile::Year YearKeeper::year() {
-    yearfile::Year year;
+year::Record YearKeeper::record() const {
+    year::Record record = pending_;
     for (const Form& f : forms_) {
         // A detail form never used (or closed) holds its design values: it is left out,
         // and opening the file leaves it so.
         if (QWidget* form = f.existing()) {
-            year.push_back(yearfile::valuesOf(*form, yearfile::shapeOf(*form)));
+            record.put(toolkit::recordOf(*form));
         }
     }
-    return year;
+    return record;
 }
 
 void YearKeeper::setState(const QString& path, bool modified) {
@@ -101,13 +89,14 @@ void YearKeeper::setState(const QString& path, bool modified) {
 }
 
 void YearKeeper::clear() {
+    pending_ = {};
     for (const Form& f : forms_) {
         if (f.discard) {
             f.discard();
         } else if (QWidget* form = f.existing()) {
             for (const auto& [name, design] : designs_) {
                 if (name == f.name) {
-                    yearfile::restore(*form, design);
+                    toolkit::restore(*form, design);
                 }
             }
         }
@@ -117,18 +106,18 @@ void YearKeeper::clear() {
 }
 
 bool YearKeeper::open(const QString& path) {
-    const auto read = yearfile::readFile(path, shape());
+    auto read = year::readFile(path);
     if (const QString* problem = std::get_if<QString>(&read)) {
         remember(path, false); // a file that cannot be opened leaves the recent files
         services_.messages.inform(*problem);
         return false;
     }
     clear();
-    for (const yearfile::FormValues& values : std::get<yearfile::Year>(read)) {
-        for (const Form& f : forms_) {
-            if (f.name == values.form) {
-                yearfile::apply(f.get(), values);
-            }
+    // A form in use shows the file at once; the others when they are first used.
+    pending_ = std::get<year::Record>(std::move(read));
+    for (const Form& f : forms_) {
+        if (QWidget* form = f.existing()) {
+            taken(*form);
         }
     }
     setState(path, false);
@@ -138,7 +127,7 @@ bool YearKeeper::open(const QString& path) {
 }
 
 bool YearKeeper::saveTo(const QString& path) {
-    const QString failure = yearfile::writeFile(path, year(), shape());
+    const QString failure = year::writeFile(path, record());
     if (!failure.isEmpty()) {
         services_.messages.inform(failure);
         return false;

@@ -1,8 +1,9 @@
 #pragma once
 // The year as the user keeps it: the file it came from, whether it has changed since, and
 // New, Open, Save and Save As over every form of the program, found by their names.
-#include "app/year_forms.h"
 #include "toolkit/services.h"
+#include "toolkit/year_fields.h"
+#include "year/record.h"
 
 #include <QObject>
 #include <QStringList>
@@ -27,6 +28,18 @@ public:
 
     // A form has just been made: each of its changes marks the year modified.
     void adopt(QWidget& form);
+    // A form has been taken into use: it shows what the year holds of it, if anything.
+    void taken(QWidget& form);
+    // A detail form's window was closed by its close box, which puts its part of the year
+    // back to its design: the year is modified when that changes anything.
+    void closing(const QWidget& form);
+    // What the program itself writes into the forms (a name, a figure carried in) marks
+    // nothing: only what the user changes does.
+    template <typename Step> void quietly(Step step) {
+        ++quiet_;
+        step();
+        --quiet_;
+    }
 
     QString path() const { return path_; }
     bool modified() const { return modified_; }
@@ -37,9 +50,9 @@ public:
     // Whether files opened and saved join the recent files (not in the batch).
     void setRemembering(bool on) { remembering_ = on; }
 
-    // The shape of every form, and what the forms that exist hold now.
-    yearfile::Shape shape();
-    yearfile::Year year();
+    // What the year holds now: every form in use as it shows, every form an opened file
+    // held that has not been used yet as the file gave it.
+    year::Record record() const;
 
     // New: every form back to its design, no file.
     void clear();
@@ -68,8 +81,10 @@ private:
 
     toolkit::Services services_;
     std::vector<Form> forms_;
-    std::vector<std::pair<QString, yearfile::Design>> designs_; // forms put back in place
-    std::vector<yearfile::FormShape> shapes_;                   // of every form made so far
+    std::vector<std::pair<QString, toolkit::Buttons>> designs_; // forms put back in place
+    // The forms the opened file held that have not been taken into use since.
+    year::Record pending_;
+    int quiet_ = 0;
     QString path_;
     bool modified_ = false;
     bool remembering_ = true;

@@ -52,7 +52,7 @@ SalaryForm::SalaryForm(toolkit::Messages& messages)
       messages_(messages) {
     label(-1, "Name", 120, 120)->setObjectName("lblname");
     txtnam = cell("txtnam", Kind::FreeText, 960, 120, 3135, 285);
-    toolkit::limitTyping(txtnam, 26); // typing only: a name the program writes stands whole
+    toolkit::limitTyping(txtnam, nameLength);
     txtnam->setFont(toolkit::sansSerif(8.25));
     txtnam->setAccessibleName("Name");
 
@@ -268,7 +268,7 @@ void SalaryForm::copyDown(Column& column, int row) {
 }
 
 void SalaryForm::takeName(const QString& name) {
-    txtnam->setText(name);
+    txtnam->setText(name.left(nameLength));
     toolkit::enter(cbonps);
 }
 

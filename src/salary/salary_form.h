@@ -21,6 +21,10 @@ class SalaryForm : public toolkit::Form {
 public:
     explicit SalaryForm(toolkit::Messages& messages);
 
+    // The name holds 26 characters, typed, pasted or copied in from the worksheet, so that a
+    // year saved always opens again.
+    static constexpr int nameLength = 26;
+
     // The worksheet's name, as far as this form's field takes it; then the focus goes to
     // the pension choice, where the user starts.
     void takeName(const QString& name);

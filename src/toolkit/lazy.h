@@ -14,6 +14,8 @@ public:
     using Factory = std::function<F*()>;
 
     explicit Lazy(Factory make) : make_(std::move(make)) {}
+    // Called each time a form is taken into use (made, or taken from the one built ahead).
+    void onTaken(std::function<void(F&)> taken) { taken_ = std::move(taken); }
     ~Lazy() {
         delete form_.data();
         delete spare_.data();
@@ -34,6 +36,9 @@ public:
                         form_ = nullptr;
                     }
                 });
+            }
+            if (taken_) {
+                taken_(*form);
             }
         }
         return *form_;
@@ -67,6 +72,7 @@ public:
 
 private:
     Factory make_;
+    std::function<void(F&)> taken_;
     QPointer<F> form_;
     QPointer<F> spare_; // built ahead, with its design values
 };

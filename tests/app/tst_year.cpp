@@ -26,7 +26,8 @@ private slots:
         fill(&w, "txtname=Ravi Kumar Srinivasan Iyengar"); // 29 characters
         SalaryForm& salary = hub.open("cmdcalgs", hub.program.salary());
         QVERIFY(QTest::qWaitForWindowActive(&salary));
-        QCOMPARE(texts(&salary, "txtnam"), texts(&w, "txtname")); // 26 limits typing only
+        // The field holds 26 characters, whoever writes them, so that the year saved opens again.
+        QCOMPARE(texts(&salary, "txtnam"), texts(&w, "txtname").left(26));
         QTRY_VERIFY(find<QComboBox>(&salary, "cbonps")->hasFocus());
         // Calc. selects the whole of "N": "Y" replaces it.
         QTRY_COMPARE(find<QComboBox>(&salary, "cbonps")->lineEdit()->selectedText(), QString("N"));

@@ -5,6 +5,7 @@
 #include "toolkit/textbox.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QtTest>
 
 namespace testing {
@@ -55,6 +56,8 @@ inline void fill(const QWidget* form, const QString& entries) {
             button(form, entry)->click();
         } else if (auto* combo = form->findChild<QComboBox*>(name)) {
             combo->setEditText(text);
+        } else if (auto* date = form->findChild<QDateEdit*>(name)) {
+            date->setDate(QDate::fromString(text, Qt::ISODate));
         } else {
             find(form, name)->setText(text);
         }

@@ -1,0 +1,113 @@
+#include "toolkit/year_fields.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace toolkit {
+
+namespace {
+
+const year::FormSchema& schemaOf(const QWidget& form) {
+    const year::FormSchema* schema = year::formSchema(form.objectName());
+    Q_ASSERT(schema);
+    return *schema;
+}
+
+QString textOf(const QWidget* w) {
+    if (const auto* field = qobject_cast<const QLineEdit*>(w)) {
+        return field->text();
+    }
+    if (const auto* box = qobject_cast<const QComboBox*>(w)) {
+        return box->currentText();
+    }
+    if (const auto* date = qobject_cast<const QDateEdit*>(w)) {
+        return date->date().toString(Qt::ISODate);
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        return QLatin1String(button->isChecked() ? "1" : "0");
+    }
+    return {};
+}
+
+void write(QWidget* w, const QString& text) {
+    const QSignalBlocker block(w);
+    if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        field->setText(text);
+    } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blockText(box->lineEdit());
+        box->setCurrentIndex(box->findText(text));
+        if (box->isEditable()) {
+            box->setEditText(text);
+        }
+    } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
+        date->setDate(QDate::fromString(text, Qt::ISODate));
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        check->setChecked(text == QLatin1String("1"));
+    }
+}
+
+} // namespace
+
+year::FormRecord recordOf(const QWidget& form) {
+    year::FormRecord record(schemaOf(form));
+    for (const year::Key& key : record.schema().keys) {
+        record.set(key.name, textOf(form.findChild<QWidget*>(key.name)));
+    }
+    return record;
+}
+
+void apply(QWidget& form, const year::FormRecord& record) {
+    const std::vector<year::Key>& keys = record.schema().keys;
+    // Deselections before selections, so that the selected option of a group wins.
+    for (const bool selected : {false, true}) {
+        for (const year::Key& key : keys) {
+            if (key.kind == year::Kind::Option && record.on(key.name) == selected) {
+                form.findChild<QRadioButton*>(key.name)->setChecked(selected);
+            }
+        }
+    }
+    for (const year::Key& key : keys) {
+        if (key.kind != year::Kind::Option) {
+            write(form.findChild<QWidget*>(key.name), record[key.name]);
+        }
+    }
+}
+
+void watch(const QWidget& form, const std::function<void()>& changed) {
+    for (const year::Key& key : schemaOf(form).keys) {
+        QWidget* w = form.findChild<QWidget*>(key.name);
+        if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            QObject::connect(field, &QLineEdit::textChanged, field, changed);
+        } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+            QObject::connect(box, &QComboBox::currentTextChanged, box, changed);
+        } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
+            QObject::connect(date, &QDateEdit::dateChanged, date, changed);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QObject::connect(button, &QAbstractButton::toggled, button, changed);
+        }
+    }
+}
+
+Buttons buttonsOf(const QWidget& form) {
+    Buttons buttons;
+    for (QPushButton* button : form.findChildren<QPushButton*>()) {
+        buttons.append({button, button->isEnabled()});
+    }
+    return buttons;
+}
+
+void restore(QWidget& form, const Buttons& buttons) {
+    apply(form, year::FormRecord(schemaOf(form)));
+    for (const auto& [button, enabled] : buttons) {
+        if (button) {
+            button->setEnabled(enabled);
+        }
+    }
+}
+
+} // namespace toolkit

@@ -1,0 +1,34 @@
+#pragma once
+// A form's part of the year, read from and written into its controls by the schema's keys:
+// each key is the name of the control that holds it.
+#include "year/record.h"
+
+#include <QList>
+#include <QPointer>
+#include <functional>
+#include <utility>
+
+class QAbstractButton;
+class QWidget;
+
+namespace toolkit {
+
+// What each control of the form's schema shows now.
+year::FormRecord recordOf(const QWidget& form);
+
+// Writes the record into the form exactly as it stands. Options are chosen first, as a click
+// would choose them, so that the form shows and hides what goes with them; every text,
+// selection, check box and date is then written with the form's change reactions held back,
+// so that no figure is copied down, recomputed or questioned on the way in.
+void apply(QWidget& form, const year::FormRecord& record);
+
+// Calls `changed` whenever a control of the form's schema changes, by the user or the program.
+void watch(const QWidget& form, const std::function<void()>& changed);
+
+// Which of the form's buttons were enabled as it was made, to put it back to its design.
+using Buttons = QList<std::pair<QPointer<QAbstractButton>, bool>>;
+Buttons buttonsOf(const QWidget& form);
+// Puts the form back as it was designed (the reactions held back as in apply()).
+void restore(QWidget& form, const Buttons& buttons);
+
+} // namespace toolkit
