@@ -4,6 +4,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 #include <QUrl>
 
@@ -172,37 +173,10 @@ TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, in
 }
 
 void MainWorksheet::calculate() {
-    fiscora::TaxInputs in;
-    if (!toolkit::readInputs(messages_,
-                             {{txtgs, &in.grossSalary},
-                              {txttp, &in.transportExempt},
-                              {txthra, &in.hraExempt},
-                              {txthp, &in.houseProperty},
-                              {txtos, &in.otherSources},
-                              {txtded80, &in.deductions80},
-                              {txtrel89, &in.relief89},
-                              {txtdedtax, &in.taxDeducted}},
-                             toolkit::Reading::Lenient)) {
-        return;
+    if (toolkit::carryOut(*this, messages_,
+                          year::calculateWorksheet(toolkit::recordOf(*this), fiscora::law2012()))) {
+        cmdprint->setEnabled(true);
     }
-    const fiscora::TaxFigures t = fiscora::computeTax(fiscora::law2012(), in);
-
-    const toolkit::Figure results[] = {
-        {txtexall, t.exemptAllowances},
-        {txtnsal, t.salaryIncome},
-        {txtgti, t.grossTotalIncome},
-        {txtnti, t.netTaxableIncome},
-        {txtgtax, t.grossTax},
-        {txtntax, t.netTax},
-        {txtcess, t.cess},
-        {txtttax, t.totalTax},
-        {txtbaltax, t.balanceTax},
-    };
-    if (toolkit::refuseOutOfRange(messages_, results)) {
-        return;
-    }
-    cmdprint->setEnabled(true);
-    toolkit::writeFigures(results);
 }
 
 // The year's salary: the two heads of the worksheet, then the carriers for the HRA and

@@ -5,6 +5,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 using toolkit::TextBox;
 using Kind = toolkit::TextBox::Kind;
@@ -152,54 +153,16 @@ void DeductionsForm::checkMediclaim() {
 }
 
 void DeductionsForm::calculate() {
-    // In the order the figures are read.
-    fiscora::Section80Inputs in;
-    if (!toolkit::readInputs(messages_,
-                             {{txtgis, &in.cgegis},
-                              {txthba, &in.houseBuildingAdvance},
-                              {txtlic, &in.lifeInsurance},
-                              {txtppf, &in.ppf},
-                              {txtnsc, &in.nsc},
-                              {txtnsci, &in.nscInterest},
-                              {txttf1, &in.tuitionChild1},
-                              {txttf2, &in.tuitionChild2},
-                              {txtinf, &in.infrastructureBonds},
-                              {txtos, &in.otherSavings},
-                              {txtgpf, &in.gpf},
-                              {txt80ccc, &in.jeevanSuraksha},
-                              {txt80ccdec, &in.npsEmployee},
-                              {txt80ccdgc, &in.npsGovernment},
-                              {txt80ccf, &in.infrastructure80CCF},
-                              {txt80d, &in.mediclaim},
-                              {txt80g, &in.donations},
-                              {txtoth, &in.otherDeductions}},
-                             toolkit::Reading::Lenient)) {
-        return;
+    if (toolkit::carryOut(
+            *this, messages_,
+            year::calculateDeductions(toolkit::recordOf(*this), fiscora::law2012()))) {
+        cmdbk->setEnabled(true);
     }
-    const fiscora::Section80Figures f = fiscora::computeSection80(fiscora::law2012(), in);
-
-    const toolkit::Figure results[] = {
-        {txt80c, f.total80C},
-        {txttot1, f.combinedBeforeLimit},
-        {txttot1, f.combined},
-        {txtgt80, f.grandTotal},
-    };
-    if (toolkit::refuseOutOfRange(messages_, results)) {
-        return;
-    }
-
-    toolkit::writeFigure(txt80c, f.total80C);
-    toolkit::writeFigure(txttot1, f.combinedBeforeLimit);
-    toolkit::writeFigure(txttot1, f.combined);
-    if (f.allowed80CCF != in.infrastructure80CCF) {
-        toolkit::writeFigure(txt80ccf, f.allowed80CCF); // the field itself is cut back to the limit
-    }
-    toolkit::writeFigure(txtgt80, f.grandTotal);
-    cmdbk->setEnabled(true);
 }
 
 void DeductionsForm::back() {
-    const auto total = toolkit::figureToCarry(messages_, txtgt80, toolkit::Reading::Lenient);
+    const auto total =
+        toolkit::carryOut(messages_, year::deductionsTotal(toolkit::recordOf(*this)));
     if (!total) {
         return;
     }

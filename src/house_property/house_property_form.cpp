@@ -5,6 +5,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 #include <optional>
 
@@ -165,33 +166,11 @@ void HousePropertyForm::selfOccupied() {
 }
 
 void HousePropertyForm::calculate() {
-    // The figures must each be a number as they stand, in the order they are read.
-    fiscora::HouseInputs in;
-    if (!toolkit::readInputs(messages_,
-                             {{txtarv, &in.rentalValue},
-                              {txtptax, &in.propertyTaxes},
-                              {txtintt, &in.interest},
-                              {txtoth, &in.others}},
-                             toolkit::Reading::Strict)) {
-        return;
+    if (toolkit::carryOut(
+            *this, messages_,
+            year::calculateHouseProperty(toolkit::recordOf(*this), fiscora::law2012()))) {
+        cmdbk->setEnabled(true);
     }
-    in.occupancy =
-        optso->isChecked() ? fiscora::Occupancy::SelfOccupied : fiscora::Occupancy::LetOut;
-    in.loan = optb499->isChecked() ? fiscora::LoanTaken::Before1April1999
-                                   : fiscora::LoanTaken::From1April1999;
-    const fiscora::HouseFigures f = fiscora::computeHouseIncome(fiscora::law2012(), in);
-
-    const toolkit::Figure results[] = {
-        {txtghi, f.grossIncome},
-        {txtrep, f.repairs},
-        {txttd, f.deductions},
-        {txtihp, f.income},
-    };
-    if (toolkit::refuseOutOfRange(messages_, results)) {
-        return;
-    }
-    cmdbk->setEnabled(true);
-    toolkit::writeFigures(results);
 }
 
 HousePropertyForm::Snapshot HousePropertyForm::snapshot() const {
@@ -200,7 +179,7 @@ HousePropertyForm::Snapshot HousePropertyForm::snapshot() const {
 }
 
 void HousePropertyForm::back() {
-    const auto income = toolkit::figureToCarry(messages_, txtihp, toolkit::Reading::Strict);
+    const auto income = toolkit::carryOut(messages_, year::houseIncome(toolkit::recordOf(*this)));
     if (!income) {
         return;
     }

@@ -5,6 +5,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 #include <QLabel>
 #include <optional>
@@ -75,25 +76,10 @@ HraForm::HraForm(toolkit::Messages& messages)
 }
 
 void HraForm::calculate() {
-    // Every entry field holds a text (an emptied one holds "0"); each must be a number as
-    // it stands, in the order the figures are read.
-    fiscora::HraInputs in;
-    if (!toolkit::readInputs(messages_,
-                             {{txtbp, &in.basicPay},
-                              {txtda, &in.dearness},
-                              {txthra, &in.hraDrawn},
-                              {txtnpa, &in.gradePay},
-                              {txtRP, &in.rentPaid}},
-                             toolkit::Reading::Strict)) {
-        return;
+    if (toolkit::carryOut(*this, messages_,
+                          year::calculateHra(toolkit::recordOf(*this), fiscora::law2012()))) {
+        cmdback->setEnabled(true);
     }
-    const fiscora::HraFigures f = fiscora::computeHraExemption(fiscora::law2012(), in);
-    const toolkit::Figure results[] = {{txtns, f.totalSalary}, {txthrx, f.exemption}};
-    if (toolkit::refuseOutOfRange(messages_, results)) {
-        return;
-    }
-    toolkit::writeFigures(results);
-    cmdback->setEnabled(true);
 }
 
 void HraForm::fillPay(const HraPay& pay) {
@@ -106,7 +92,8 @@ void HraForm::fillPay(const HraPay& pay) {
 }
 
 void HraForm::back() {
-    const auto exemption = toolkit::figureToCarry(messages_, txthrx, toolkit::Reading::Strict);
+    const auto exemption =
+        toolkit::carryOut(messages_, year::hraExemption(toolkit::recordOf(*this)));
     if (!exemption) {
         return;
     }

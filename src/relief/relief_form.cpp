@@ -4,6 +4,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 #include <vector>
 
@@ -41,11 +42,6 @@ constexpr int rowTop(int row) {
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
-
-// The earliest and the latest date of birth the form works with: a taxpayer born after the
-// year of receipt has no arrears of earlier years.
-const QDate earliestBirth{1900, 1, 1};
-const QDate latestBirth{2013, 3, 31};
 
 } // namespace
 
@@ -242,75 +238,20 @@ void ReliefForm::showSeniorNote() {
 
 void ReliefForm::fill(const std::optional<QString>& netTaxableIncome,
                       std::optional<double> salaryArrears) {
-    if (netTaxableIncome) {
-        txtitem[3]->setText(*netTaxableIncome);
-    }
-    TextBox* arrears = txtarr[years - 1];
-    if (salaryArrears && arrears->text() == QLatin1String("0")) {
-        toolkit::writeFigure(arrears, *salaryArrears);
-    }
+    toolkit::carryOut(*this, messages_,
+                      year::fillRelief(toolkit::recordOf(*this), netTaxableIncome, salaryArrears));
     dtpdob->setFocus();
 }
 
 void ReliefForm::calculate() {
-    const QDate birth = dtpdob->date();
-    if (birth < earliestBirth || birth > latestBirth) {
-        messages_.inform(
-            QStringLiteral("The date of birth must fall between %1 and %2. "
-                           "Please correct it and Calculate again.")
-                .arg(earliestBirth.toString("dd/MM/yyyy"), latestBirth.toString("dd/MM/yyyy")));
-        dtpdob->setFocus();
-        return;
+    if (toolkit::carryOut(*this, messages_, year::calculateRelief(toolkit::recordOf(*this)))) {
+        cmdprn->setEnabled(true);
+        cmdbak->setEnabled(true);
     }
-    fiscora::ReliefInputs in;
-    in.birth = {birth.year(), birth.month(), birth.day()};
-    in.sex = optfemale->isChecked() ? fiscora::Sex::Female : fiscora::Sex::Male;
-    // In the order of the Tab key; each must be wholly a number.
-    std::vector<toolkit::Input> inputs;
-    for (std::size_t r = 0; r < years; ++r) {
-        inputs.push_back({txtti[r], &in.totalIncome[r]});
-        inputs.push_back({txtarr[r], &in.arrears[r]});
-    }
-    inputs.push_back({txtitem[3], &in.incomeWithArrears});
-    if (!toolkit::readInputs(messages_, inputs, toolkit::Reading::Strict)) {
-        return;
-    }
-
-    const fiscora::ReliefFigures f = fiscora::computeRelief(in);
-    if (f.items[1] < 0) {
-        // Item 1 is item 3 less item 2: arrears larger than the whole income are a slip.
-        messages_.inform(QStringLiteral(
-            "The salary received in arrears (item 2, the arrears of Table A) is more than the "
-            "total income including arrears (item 3). Please correct it and Calculate again."));
-        txtitem[3]->setFocus();
-        return;
-    }
-
-    std::vector<toolkit::Figure> results;
-    for (std::size_t r = 0; r < years; ++r) {
-        const fiscora::ReliefRow& row = f.rows[r];
-        results.insert(results.end(), {{txtti2[r], row.incomeWithArrears},
-                                       {txttax1[r], row.taxOnIncome},
-                                       {txttax2[r], row.taxWithArrears},
-                                       {txtdiff[r], row.difference}});
-    }
-    for (int i : {1, 2, 4, 5, 6, 7, 8}) {
-        results.emplace_back(txtitem[i], f.items[i]);
-    }
-    if (toolkit::refuseOutOfRange(messages_, results)) {
-        return;
-    }
-
-    for (std::size_t r = 0; r < years; ++r) {
-        txtcat[r]->setText(QString::fromStdString(fiscora::categoryName(f.rows[r].category)));
-    }
-    toolkit::writeFigures(results);
-    cmdprn->setEnabled(true);
-    cmdbak->setEnabled(true);
 }
 
 void ReliefForm::back() {
-    const auto relief = toolkit::figureToCarry(messages_, txtitem[8], toolkit::Reading::Strict);
+    const auto relief = toolkit::carryOut(messages_, year::reliefFigure(toolkit::recordOf(*this)));
     if (!relief) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
+#include "toolkit/year_fields.h"
 
 #include <QLineEdit>
 #include <vector>
@@ -277,8 +278,7 @@ std::optional<double> SalaryForm::arrearsOfDa() const {
     if (!cmdbak->isEnabled()) {
         return std::nullopt;
     }
-    return toolkit::readFigure(txtttl[fiscora::janArrears]) +
-           toolkit::readFigure(txtttl[fiscora::febArrears]);
+    return year::arrearsOfDa(toolkit::recordOf(*this));
 }
 
 SalaryForm::Snapshot SalaryForm::snapshot() const {
@@ -304,117 +304,18 @@ SalaryForm::Snapshot SalaryForm::snapshot() const {
 }
 
 void SalaryForm::calculate() {
-    fiscora::PayInputs in;
-    std::vector<toolkit::Input> entries;
-    for (std::size_t r = 0; r < payRows; ++r) {
-        entries.push_back({txtbp[r], &in.basicPay[r]});
-        entries.push_back({txtgp[r], &in.gradePay[r]});
-    }
-    for (std::size_t i = 0; i < txtoth.size(); ++i) {
-        entries.push_back({txtoth[i], &in.annual[i]});
-    }
-    if (!toolkit::readInputs(messages_, entries, toolkit::Reading::Lenient)) {
-        return;
-    }
-    // The rise of DA for January and February 2012 is worked on the basic pay exactly as
-    // typed; a text that is not wholly a number gives no figure to work it on.
-    for (int row : {fiscora::janArrears, fiscora::febArrears}) {
-        TextBox* box = txtbp[static_cast<std::size_t>(row)];
-        if (!toolkit::readWholeFigure(box)) {
-            toolkit::refuse(messages_, box, toolkit::Refusal::PayNotANumber);
-            toolkit::enter(box);
-            return;
-        }
-    }
-    in.increment = chkinc->isChecked();
-    const fiscora::PayLaw& pay = fiscora::law2012().pay;
-    in.hraClass = fiscora::choose(pay.hraClasses, cboclass1->currentText().toStdString());
-    in.transportClass =
-        fiscora::choose(pay.transportClasses, cboclass3->currentText().toStdString());
-    in.pensionScheme = fiscora::choose(pay.pensionSchemes, cbonps->currentText().toStdString());
-    for (std::size_t r = 0; r < payRows; ++r) {
-        in.hraShown[r] = txthra[r] ? toolkit::readFigure(txthra[r]) : 0.0;
-        in.transportShown[r] = toolkit::readFigure(txttpa2[r]);
-        in.mgcShown[r] = toolkit::readFigure(txtmgc[r]);
-    }
-
-    const fiscora::PayTable t = fiscora::computePayTable(fiscora::law2012(), in);
-
-    // Every figure to be written, in the order it is written.
-    std::vector<toolkit::Figure> writes;
-    if (t.julyBasicPay) {
-        writes.emplace_back(txtbp[fiscora::julyRow], *t.julyBasicPay);
-    }
-    for (std::size_t r = 0; r < payRows; ++r) {
-        writes.emplace_back(txtda[r], t.da[r]);
-    }
-    for (const auto& [column, figures] :
-         {std::pair{&txthra, &t.hra}, std::pair{&txttpa2, &t.transport},
-          std::pair{&txtmgc, &t.mgc}}) {
-        for (std::size_t r = 0; r < payRows; ++r) {
-            if ((*figures)[r]) {
-                writes.emplace_back((*column)[r], *(*figures)[r]);
-            }
-        }
-    }
-    for (std::size_t r = 0; r < payRows; ++r) {
-        writes.emplace_back(txtttl[r], t.total[r]);
-    }
-    writes.insert(writes.end(), {{txtbpt, t.basicPayTotal},
-                                 {txtgpt, t.gradePayTotal},
-                                 {txtdat, t.daTotal},
-                                 {txthrat, t.hraTotal},
-                                 {txtmgct, t.mgcTotal},
-                                 {txttpat, t.transportTotal},
-                                 {txtttlt, t.totalTotal},
-                                 {txtgtotal, t.grandTotal}});
-    if (toolkit::refuseOutOfRange(messages_, writes)) {
-        return;
-    }
-
-    cmdprn->setEnabled(true);
-    cmdbak->setEnabled(true);
-    auto next = writes.cbegin();
-    if (t.julyBasicPay) {
-        // The new pay of July runs down to February 2013 every time, replacing pay typed
-        // into those months, even where July already shows it.
-        toolkit::writeFigure(next->first, next->second);
-        copyDown(txtbp, fiscora::julyRow);
-        ++next;
+    const year::Step step = year::calculateSalary(toolkit::recordOf(*this), fiscora::law2012());
+    if (toolkit::carryOut(*this, messages_, step)) {
         cmdprn->setEnabled(true);
         cmdbak->setEnabled(true);
-    }
-    for (; next != writes.cend(); ++next) {
-        toolkit::writeFigure(next->first, next->second);
     }
 }
 
 void SalaryForm::back() {
-    fiscora::SalaryTotals totals;
-    const std::pair<TextBox*, double*> carried[] = {
-        {txtbpt, &totals.basicPay},       {txtdat, &totals.da},
-        {txtgtotal, &totals.grossSalary}, {txthrat, &totals.hraReceived},
-        {txtgpt, &totals.gradePay},       {txtmgct, &totals.mgc},
-    };
-    for (const auto& [box, figure] : carried) {
-        const auto value = toolkit::figureToCarry(messages_, box, toolkit::Reading::Strict);
-        if (!value) {
-            return;
-        }
-        *figure = *value;
-    }
-    fiscora::PayColumn transport{};
-    for (std::size_t r = 0; r < payRows; ++r) {
-        const auto value = toolkit::figureToCarry(messages_, txttpa2[r], toolkit::Reading::Lenient);
-        if (!value) {
-            return;
-        }
-        transport[r] = *value;
-    }
-    totals.transportExempt = fiscora::exemptTransport(fiscora::law2012(), transport);
-    if (!fiscora::allFinite(totals.transportExempt)) {
-        toolkit::refuse(messages_, txttpat, toolkit::Refusal::CannotCarry);
+    const auto totals = year::salaryTotals(toolkit::recordOf(*this), fiscora::law2012());
+    if (const auto* refusal = std::get_if<year::Refusal>(&totals)) {
+        messages_.inform(refusal->message);
         return;
     }
-    emit transferred(totals);
+    emit transferred(std::get<fiscora::SalaryTotals>(totals));
 }

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "toolkit/textbox.h"
+
 namespace toolkit {
 
 namespace {
@@ -76,6 +78,44 @@ void apply(QWidget& form, const year::FormRecord& record) {
             write(form.findChild<QWidget*>(key.name), record[key.name]);
         }
     }
+}
+
+namespace {
+
+void tell(QWidget& form, Messages& messages, const year::Refusal& refusal) {
+    messages.inform(refusal.message);
+    QWidget* field = form.findChild<QWidget*>(refusal.key);
+    switch (refusal.focus) {
+    case year::Refusal::Focus::Stays:
+        break;
+    case year::Refusal::Focus::Enter:
+        enter(field);
+        break;
+    case year::Refusal::Focus::Set:
+        field->setFocus();
+        break;
+    }
+}
+
+} // namespace
+
+bool carryOut(QWidget& form, Messages& messages, const year::Step& step) {
+    if (const auto* refusal = std::get_if<year::Refusal>(&step)) {
+        tell(form, messages, *refusal);
+        return false;
+    }
+    for (const year::Write& w : std::get<year::Writes>(step)) {
+        form.findChild<QLineEdit*>(w.key)->setText(w.text);
+    }
+    return true;
+}
+
+std::optional<double> carryOut(Messages& messages, const year::Carried& figure) {
+    if (const auto* refusal = std::get_if<year::Refusal>(&figure)) {
+        messages.inform(refusal->message);
+        return std::nullopt;
+    }
+    return std::get<double>(figure);
 }
 
 void watch(const QWidget& form, const std::function<void()>& changed) {

@@ -1,7 +1,9 @@
 #pragma once
 // A form's part of the year, read from and written into its controls by the schema's keys:
 // each key is the name of the control that holds it.
+#include "toolkit/services.h"
 #include "year/record.h"
+#include "year/work.h"
 
 #include <QList>
 #include <QPointer>
@@ -21,6 +23,13 @@ year::FormRecord recordOf(const QWidget& form);
 // selection, check box and date is then written with the form's change reactions held back,
 // so that no figure is copied down, recomputed or questioned on the way in.
 void apply(QWidget& form, const year::FormRecord& record);
+
+// A step of the form run on its own controls: each text is written into its field in order,
+// so that the field's change behaviour runs as it is written. A refusal is told to the user
+// and the focus goes where it says, nothing written. True when the step was written.
+bool carryOut(QWidget& form, Messages& messages, const year::Step& step);
+// The figure a Back carries, or nothing after telling the user why not.
+std::optional<double> carryOut(Messages& messages, const year::Carried& figure);
 
 // Calls `changed` whenever a control of the form's schema changes, by the user or the program.
 void watch(const QWidget& form, const std::function<void()>& changed);

@@ -59,7 +59,8 @@ inline const QString relief = QStringLiteral("frmrel89");
 // The name of element i of a control array: "txtbp(3)".
 QString indexed(const char* name, int i);
 
-// The dates a date of birth may take.
+// The dates a date of birth may take: a taxpayer born after the year of receipt has no
+// arrears of earlier years.
 inline constexpr const char* earliestBirth = "1900-01-01";
 inline constexpr const char* latestBirth = "2013-03-31";
 
