@@ -1,6 +1,10 @@
 #include "app/batch.h"
 
-#include "app/program.h"
+#include "reports/from_record.h"
+#include "rules/law.h"
+#include "toolkit/printer.h"
+#include "year/file.h"
+#include "year/work.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,34 +14,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The desktop as the batch sees it: no printer, no browser, nobody to answer; whatever a
-// form would tell the user is kept as the reason its file failed.
-struct BatchServices : toolkit::Messages,
-                       toolkit::Browser,
-                       toolkit::Printers,
-                       toolkit::Questions,
-                       toolkit::SaveDialog {
-    void inform(const QString& text) override {
-        if (told.isEmpty()) {
-            told = text;
-        }
-    }
-    bool open(const QUrl&) override { return false; }
-    toolkit::Printer* defaultPrinter() override { return nullptr; }
-    std::unique_ptr<toolkit::Printer> pdfFile(const QString& path) override {
-        return toolkit::QtPrinter::pdfFile(path);
-    }
-    void preview(const std::function<bool(toolkit::Printer&)>&) override {}
-    bool ask(const QString&) override { return false; }
-    Choice saveChanges(const QString&) override { return Choice::Discard; }
-    QString pdfFileName(const QString&) override { return {}; }
-    QString yearFileName(const QString&) override { return {}; }
-    QString yearToOpen(const QString&) override { return {}; }
-    toolkit::Services services() { return {*this, *this, *this, *this, *this}; }
-
-    QString told;
-};
 
 // A spreadsheet must read a name as text, never as a formula.
 QString csvField(QString text) {
@@ -53,78 +29,68 @@ QString csvField(QString text) {
     return text;
 }
 
-// Presses the form's Calculate and then its Back, found by their names as a user finds them
-// by their captions; false when either was refused. No form: nothing to press.
-bool calculateAndBack(QWidget* form, const char* calculate, const char* back) {
-    if (!form) {
-        return true;
-    }
-    form->findChild<QAbstractButton*>(QLatin1String(calculate))->click();
-    auto* backButton = form->findChild<QAbstractButton*>(QLatin1String(back));
-    if (!backButton->isEnabled()) {
-        return false;
-    }
-    backButton->click();
-    return true;
-}
-
 struct Outcome {
-    MainWorksheet::Snapshot figures;
+    QStringList figures; // name, gross salary, net taxable income, total tax, tax deducted, balance
     QString error;
 };
 
+// Draws the page into a PDF file; the reason when it was not written.
+template <typename Data, typename Draw>
+QString writePage(const QString& path, const Data& data, Draw draw) {
+    if (const QString why = reports::unprintable(data); !why.isEmpty()) {
+        return why;
+    }
+    const std::unique_ptr<toolkit::Printer> file = toolkit::QtPrinter::pdfFile(path);
+    if (!draw(*file, data)) {
+        return QStringLiteral("The page was not saved to \"%1\". %2").arg(path, file->failure());
+    }
+    return {};
+}
+
+// The year in the file worked out as a user works it through the forms, and its pages.
 Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
-    BatchServices desktop;
-    Program program(desktop.services());
-    program.year().setRemembering(false); // the user's recent files are the user's
-    const auto failed = [&](const QString& fallback) {
-        return Outcome{{}, desktop.told.isEmpty() ? fallback : desktop.told};
-    };
-    if (!program.year().open(file)) {
-        return failed(QStringLiteral("The file could not be opened."));
+    auto read = year::readFile(file);
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        return {{}, *problem};
     }
-    const year::Record held = program.year().record();
-    const bool hasSalary = held.holds(year::form::salary);
-    const auto form = [&held](auto& lazy, const QString& name) -> QWidget* {
-        return held.holds(name) ? &lazy.get() : nullptr;
-    };
-    // In the order of the year: salary, HRA, house property, deductions, relief.
-    const struct {
-        QWidget* form;
-        const char* calculate;
-        const char* back;
-    } steps[] = {
-        {form(program.salary(), year::form::salary), "cmdcal", "cmdbak"},
-        {form(program.hra(), year::form::hra), "cmdcal", "cmdback"},
-        {form(program.houseProperty(), year::form::houseProperty), "cmdtot", "cmdbk"},
-        {form(program.deductions(), year::form::deductions), "cmdtot", "cmdbk"},
-        {form(program.relief(), year::form::relief), "cmdcal", "cmdbak"},
-    };
-    for (const auto& step : steps) {
-        if (!calculateAndBack(step.form, step.calculate, step.back)) {
-            return failed(
-                QStringLiteral("The form \"%1\" did not calculate.").arg(step.form->windowTitle()));
-        }
+    const year::Worked worked =
+        year::workOut(std::get<year::Record>(std::move(read)), fiscora::law2012());
+    if (worked.refusal) {
+        return {{}, worked.refusal->message};
     }
-    MainWorksheet& w = program.worksheet();
-    w.findChild<QAbstractButton*>(QStringLiteral("cmdcalc"))->click();
-    if (!w.findChild<QAbstractButton*>(QStringLiteral("cmdprint"))->isEnabled() ||
-        !desktop.told.isEmpty()) {
-        return failed(QStringLiteral("The worksheet did not calculate."));
+    const year::Record& record = worked.record;
+    const year::FormRecord& w = *record.find(year::form::worksheet);
+    const auto held = [&record](const QString& form) {
+        const year::FormRecord* f = record.find(form);
+        return f ? *f : year::FormRecord(*year::formSchema(form));
+    };
+    Outcome outcome{{}, {}};
+    for (const char* key : {"txtname", "txtgs", "txtnti", "txtttax", "txtdedtax", "txtbaltax"}) {
+        outcome.figures << w[QLatin1String(key)];
     }
     const QString stem = QFileInfo(file).completeBaseName();
     QElapsedTimer pdfTime;
     pdfTime.start();
-    QString error =
-        program.exportPage(Program::Page::Computation, out.filePath(stem + "-computation.pdf"));
-    if (error.isEmpty() && hasSalary) {
-        error = program.exportPage(Program::Page::Statement, out.filePath(stem + "-statement.pdf"));
+    QString& error = outcome.error;
+    error = writePage(
+        out.filePath(stem + "-computation.pdf"),
+        reports::computationData(w, held(year::form::houseProperty), held(year::form::deductions)),
+        reports::printComputation);
+    if (const year::FormRecord* salary = record.find(year::form::salary);
+        salary && error.isEmpty()) {
+        error = writePage(out.filePath(stem + "-statement.pdf"), reports::statementData(*salary),
+                          reports::printSalaryStatement);
+    }
+    // Annexure I when the year holds arrears of salary to relieve (item 2).
+    if (const year::FormRecord* relief = record.find(year::form::relief);
+        relief && error.isEmpty() && reports::figure((*relief)[year::indexed("txtitem", 2)]) != 0) {
+        error = writePage(out.filePath(stem + "-relief.pdf"),
+                          reports::reliefData(*relief, w[QStringLiteral("txtname")]),
+                          reports::printRelief);
     }
     if (pdfSeconds) {
         *pdfSeconds += static_cast<double>(pdfTime.nsecsElapsed()) / 1e9;
     }
-    Outcome outcome{w.snapshot(), error};
-    program.exit();
     return outcome;
 }
 
@@ -142,10 +108,9 @@ int runBatch(const QString& outDir, const QStringList& files, QTextStream& progr
     int failures = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const Outcome o = workOut(files[i], out, pdfSeconds);
-        const MainWorksheet::Snapshot& f = o.figures;
-        QStringList row{
-            files[i],   f.name,        f.grossSalary, f.netTaxableIncome,
-            f.totalTax, f.taxDeducted, f.balanceTax,  QString(o.error).replace('\n', ' ')};
+        QStringList row = QStringList{files[i]} +
+                          (o.figures.isEmpty() ? QStringList(6, QString()) : o.figures) +
+                          QStringList{QString(o.error).replace('\n', ' ')};
         for (QString& field : row) {
             field = csvField(field);
         }

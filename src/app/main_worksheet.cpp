@@ -1,6 +1,7 @@
 #include "app/main_worksheet.h"
 
 #include "common/amount.h"
+#include "reports/from_record.h"
 #include "toolkit/entry.h"
 #include "toolkit/figures.h"
 #include "toolkit/look.h"
@@ -26,7 +27,7 @@ constexpr int captionHeight = 240;
 } // namespace
 
 QUrl MainWorksheet::downloadAddress() {
-    return QUrl(QStringLiteral("https://github.com/fiscora/fiscora1213"));
+    return QUrl(reports::downloadPage());
 }
 
 MainWorksheet::MainWorksheet(toolkit::Messages& messages)
@@ -222,9 +223,3 @@ QString MainWorksheet::name() const {
     return txtname->text();
 }
 
-MainWorksheet::Snapshot MainWorksheet::snapshot() const {
-    return {txtname->text(),  txtgs->text(),   txttp->text(),     txthra->text(),
-            txtexall->text(), txtnsal->text(), txtos->text(),     txtgti->text(),
-            txtnti->text(),   txtgtax->text(), txtrel89->text(),  txtntax->text(),
-            txtcess->text(),  txtttax->text(), txtdedtax->text(), txtbaltax->text()};
-}

@@ -38,26 +38,6 @@ public:
     CarriedPay carriedPay() const;
     QString name() const;
 
-    // The figures of the printed computation, each exactly as its field shows it.
-    struct Snapshot {
-        QString name;             // txtname
-        QString grossSalary;      // txtgs
-        QString transportExempt;  // txttp
-        QString hraExempt;        // txthra
-        QString totalExempt;      // txtexall
-        QString salaryIncome;     // txtnsal
-        QString otherSources;     // txtos
-        QString grossTotalIncome; // txtgti
-        QString netTaxableIncome; // txtnti
-        QString grossTax;         // txtgtax
-        QString relief89;         // txtrel89
-        QString netTax;           // txtntax
-        QString cess;             // txtcess
-        QString totalTax;         // txtttax
-        QString taxDeducted;      // txtdedtax
-        QString balanceTax;       // txtbaltax
-    };
-    Snapshot snapshot() const;
     // Whether the tax stands as Calculate worked it out (Print enabled).
     bool figuresFresh() const { return cmdprint->isEnabled(); }
 

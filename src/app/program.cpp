@@ -1,7 +1,8 @@
 #include "app/program.h"
 
-#include "app/report_data.h"
+#include "reports/from_record.h"
 #include "rules/law.h"
+#include "toolkit/year_fields.h"
 
 #include <QFileInfo>
 
@@ -59,15 +60,20 @@ Program::Program(toolkit::Services services)
           ReliefForm* f =
               detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)();
           connect(f, &ReliefForm::printRequested, this, &Program::printRelief);
+          // Annexure I's export and preview follow the form's Print, found by its name.
+          auto* print = f->findChild<QAbstractButton*>(QStringLiteral("cmdprn"));
+          followEnabled(menu().actExportRelief, print);
+          followEnabled(menu().actPreviewRelief, print);
           return f;
       }),
       salary_([this] {
           SalaryForm* f =
               detailForm<SalaryForm>(&SalaryForm::transferred, &Program::returnFromSalary)();
           connect(f, &SalaryForm::printRequested, this, &Program::printStatement);
-          // The statement's export follows the form's Print, found by its name.
-          followEnabled(menu().actExportStatement,
-                        f->findChild<QAbstractButton*>(QStringLiteral("cmdprn")));
+          // The statement's export and preview follow the form's Print, found by its name.
+          auto* print = f->findChild<QAbstractButton*>(QStringLiteral("cmdprn"));
+          followEnabled(menu().actExportStatement, print);
+          followEnabled(menu().actPreviewStatement, print);
           return f;
       }),
       year_(services_,
@@ -160,13 +166,13 @@ void Program::openDeductions() {
     year_.quietly([&] { form.fillPension(contribution); });
 }
 
-void Program::returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown) {
-    deductionsCarried_ = shown;
+void Program::returnFromDeductions(double grandTotal) {
+    deductionsCarried_ = toolkit::recordOf(deductions_.get());
     main_.show().takeDeductions(grandTotal);
 }
 
-void Program::returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown) {
-    housePropertyCarried_ = shown;
+void Program::returnFromHouseProperty(double income) {
+    housePropertyCarried_ = toolkit::recordOf(houseProperty_.get());
     main_.show().takeHouseProperty(income);
 }
 
@@ -188,7 +194,8 @@ void Program::returnFromHra(double exemption) {
 void Program::openRelief() {
     MainWorksheet& w = worksheet();
     const std::optional<QString> income =
-        w.figuresFresh() ? std::optional(w.snapshot().netTaxableIncome) : std::nullopt;
+        w.figuresFresh() ? std::optional(toolkit::recordOf(w)[QStringLiteral("txtnti")])
+                         : std::nullopt;
     const SalaryForm* salary = salary_.existing();
     const std::optional<double> arrears = salary ? salary->arrearsOfDa() : std::nullopt;
     ReliefForm& form = relief_.show();
@@ -217,17 +224,29 @@ QString yearName() {
 } // namespace
 
 Program::PageToPrint Program::page(Page which) {
-    if (which == Page::Computation) {
-        const reports::ComputationData data =
-            computationData(worksheet().snapshot(), housePropertyCarried_, deductionsCarried_);
+    switch (which) {
+    case Page::Computation: {
+        const reports::ComputationData data = reports::computationData(
+            toolkit::recordOf(worksheet()), housePropertyCarried_, deductionsCarried_);
         return {
             reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
             [data](toolkit::Printer& printer) { return reports::printComputation(printer, data); }};
     }
-    const reports::SalaryStatementData data = statementData(salary_.get().snapshot());
-    return {
-        reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
-        [data](toolkit::Printer& printer) { return reports::printSalaryStatement(printer, data); }};
+    case Page::Statement: {
+        const reports::SalaryStatementData data =
+            reports::statementData(toolkit::recordOf(salary_.get()));
+        return {reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
+                [data](toolkit::Printer& printer) {
+                    return reports::printSalaryStatement(printer, data);
+                }};
+    }
+    case Page::Relief:
+        break;
+    }
+    const reports::ReliefData data =
+        reports::reliefData(toolkit::recordOf(relief_.get()), worksheet().name());
+    return {reports::unprintable(data), QStringLiteral("Relief u-s 89(1) %1.pdf").arg(yearName()),
+            [data](toolkit::Printer& printer) { return reports::printRelief(printer, data); }};
 }
 
 void Program::printComputation() {
@@ -278,14 +297,21 @@ void Program::wireMenu() {
             [this] { exportFromMenu(Page::Computation); });
     connect(menu_.actExportStatement, &QAction::triggered, this,
             [this] { exportFromMenu(Page::Statement); });
-    connect(menu_.actPreview, &QAction::triggered, this, [this] {
-        const PageToPrint p = page(Page::Computation);
-        if (!p.unprintable.isEmpty()) {
-            services_.messages.inform(p.unprintable);
-            return;
-        }
-        services_.printers.preview(p.draw);
-    });
+    connect(menu_.actExportRelief, &QAction::triggered, this,
+            [this] { exportFromMenu(Page::Relief); });
+    const std::pair<QAction*, Page> previews[] = {{menu_.actPreview, Page::Computation},
+                                                  {menu_.actPreviewStatement, Page::Statement},
+                                                  {menu_.actPreviewRelief, Page::Relief}};
+    for (const auto& [action, which] : previews) {
+        connect(action, &QAction::triggered, this, [this, which] {
+            const PageToPrint p = page(which);
+            if (!p.unprintable.isEmpty()) {
+                services_.messages.inform(p.unprintable);
+                return;
+            }
+            services_.printers.preview(p.draw);
+        });
+    }
     connect(menu_.actExit, &QAction::triggered, this, &Program::requestExit);
     connect(menu_.actAbout, &QAction::triggered, this, [this] {
         services_.messages.inform(
@@ -294,7 +320,7 @@ void Program::wireMenu() {
                            "central government for the financial year 2012-13 "
                            "(assessment year 2013-14).\n\nFree software under the GNU General "
                            "Public License, version 3 or later.\n\nFree download: %2")
-                .arg(QStringLiteral(FISCORA_VERSION), MainWorksheet::downloadAddress().toString()));
+                .arg(QStringLiteral(FISCORA_VERSION), reports::downloadPage()));
     });
     connect(menu_.actLawNotes, &QAction::triggered, this, [this] {
         services_.messages.inform(
@@ -330,10 +356,13 @@ void Program::showTitle() {
 }
 
 void Program::yearReplaced() {
-    const HousePropertyForm* house = houseProperty_.existing();
-    housePropertyCarried_ = house ? house->snapshot() : HousePropertyForm::Snapshot{};
-    const DeductionsForm* deductions = deductions_.existing();
-    deductionsCarried_ = deductions ? deductions->snapshot() : DeductionsForm::Snapshot{};
+    const year::Record held = year_.record();
+    const auto carried = [&held](const QString& form) {
+        const year::FormRecord* shown = held.find(form);
+        return shown ? *shown : year::FormRecord(*year::formSchema(form));
+    };
+    housePropertyCarried_ = carried(year::form::houseProperty);
+    deductionsCarried_ = carried(year::form::deductions);
 }
 
 void Program::newYear() {
@@ -360,10 +389,8 @@ void Program::requestExit() {
 }
 
 void Program::printRelief() {
-    const reports::ReliefData data =
-        reliefData(relief_.get().snapshot(), worksheet().snapshot().name);
-    printPage(reports::unprintable(data), QStringLiteral("Relief u-s 89(1) 2012-13.pdf"),
-              [&data](toolkit::Printer& printer) { return reports::printRelief(printer, data); });
+    const PageToPrint p = page(Page::Relief);
+    printPage(p.unprintable, p.pdfName, p.draw);
 }
 
 void Program::printPage(const QString& unprintable, const QString& pdfName,

@@ -42,7 +42,7 @@ public:
     void newYear();
     void openYear(const QString& path);
 
-    enum class Page { Computation, Statement };
+    enum class Page { Computation, Statement, Relief };
     // Writes the page that Print would print to a PDF file; the reason when it was not.
     QString exportPage(Page page, const QString& path);
     // The worksheet's Print: the computation of income tax, from the worksheet as it stands
@@ -97,8 +97,8 @@ private:
     void printPage(const QString& unprintable, const QString& pdfName,
                    const std::function<bool(toolkit::Printer&)>& page);
     void openDeductions();
-    void returnFromDeductions(double grandTotal, const DeductionsForm::Snapshot& shown);
-    void returnFromHouseProperty(double income, const HousePropertyForm::Snapshot& shown);
+    void returnFromDeductions(double grandTotal);
+    void returnFromHouseProperty(double income);
     void openHra();
     void returnFromHra(double exemption);
     void openRelief();
@@ -114,8 +114,8 @@ private:
     toolkit::Lazy<ReliefForm> relief_;
     toolkit::Lazy<SalaryForm> salary_;
     // The detail forms as their last Back carried them into the worksheet.
-    HousePropertyForm::Snapshot housePropertyCarried_;
-    DeductionsForm::Snapshot deductionsCarried_;
+    year::FormRecord housePropertyCarried_{*year::formSchema(year::form::houseProperty)};
+    year::FormRecord deductionsCarried_{*year::formSchema(year::form::deductions)};
     YearKeeper year_;
     WorksheetMenu menu_{};
     QPointer<SplashForm> splash_;

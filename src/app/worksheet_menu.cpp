@@ -112,8 +112,17 @@ WorksheetMenu addMenu(QWidget& form) {
     m.actExportStatement = action(m.mnuFile, "actExportStatement",
                                   QStringLiteral("Export Salary S&tatement as PDF..."));
     m.actExportStatement->setEnabled(false);
+    m.actExportRelief =
+        action(m.mnuFile, "actExportRelief", QStringLiteral("Export Annexure &I as PDF..."));
+    m.actExportRelief->setEnabled(false);
     m.actPreview =
         action(m.mnuFile, "actPreview", QStringLiteral("Print Pre&view of the Computation..."));
+    m.actPreviewStatement = action(m.mnuFile, "actPreviewStatement",
+                                   QStringLiteral("Print Previe&w of the Salary Statement..."));
+    m.actPreviewStatement->setEnabled(false);
+    m.actPreviewRelief =
+        action(m.mnuFile, "actPreviewRelief", QStringLiteral("Print Preview of Annex&ure I..."));
+    m.actPreviewRelief->setEnabled(false);
     m.mnuFile->addSeparator();
     m.actExit = action(m.mnuFile, "actExit", QStringLiteral("E&xit"),
                        QKeySequence(QStringLiteral("Ctrl+Q")));

@@ -19,7 +19,10 @@ struct WorksheetMenu {
     QAction* recentEnd; // the recent files stand just before this separator
     QAction* actExportComputation;
     QAction* actExportStatement;
+    QAction* actExportRelief;
     QAction* actPreview;
+    QAction* actPreviewStatement;
+    QAction* actPreviewRelief;
     QAction* actExit;
     QMenu* mnuHelp;
     QAction* actAbout;

@@ -167,19 +167,10 @@ void DeductionsForm::back() {
         return;
     }
     hide();
-    emit returned(*total, snapshot());
+    emit returned(*total);
 }
 
 void DeductionsForm::fillPension(double contribution) {
     toolkit::writeFigure(txt80ccdec, contribution);
     toolkit::writeFigure(txt80ccdgc, contribution);
-}
-
-DeductionsForm::Snapshot DeductionsForm::snapshot() const {
-    return {txtgpf->text(),   txtgis->text(),     txthba->text(),     txtlic->text(),
-            txtppf->text(),   txtnsc->text(),     txtnsci->text(),    txttf1->text(),
-            txttf2->text(),   txtinf->text(),     txtos->text(),      txt80c->text(),
-            txt80ccc->text(), txt80ccdec->text(), txt80ccdgc->text(), txttot1->text(),
-            txt80ccf->text(), txt80d->text(),     txt80g->text(),     txtoth->text(),
-            txtgt80->text()};
 }

@@ -19,34 +19,6 @@ public:
     // whatever they held: the government's share matches the employee's.
     void fillPension(double contribution);
 
-    // The figures of the printed computation, each exactly as its field shows it; by default
-    // the design values.
-    struct Snapshot {
-        QString gpf{"0"};               // txtgpf
-        QString cgegis{"0"};            // txtgis
-        QString hba{"0"};               // txthba: repayment of the house-building advance
-        QString lic{"0"};               // txtlic
-        QString ppf{"0"};               // txtppf
-        QString nsc{"0"};               // txtnsc
-        QString nscInterest{"0"};       // txtnsci
-        QString tuitionFee1{"0"};       // txttf1
-        QString tuitionFee2{"0"};       // txttf2
-        QString infrastructure80C{"0"}; // txtinf
-        QString otherSavings{"0"};      // txtos
-        QString total80C{"0"};          // txt80c
-        QString pension80CCC{"0"};      // txt80ccc: Jeevan Suraksha
-        QString npsEmployee{"0"};       // txt80ccdec
-        QString npsGovernment{"0"};     // txt80ccdgc
-        QString total80CCE{"0"};        // txttot1: 80C, 80CCC and 80CCD within their limit
-        QString bonds80CCF{"0"};        // txt80ccf
-        QString mediclaim80D{"0"};      // txt80d
-        QString donations80G{"0"};      // txt80g
-        QString otherDeductions{"0"};   // txtoth
-        QString totalDeductions{"0"};   // txtgt80
-        bool operator==(const Snapshot&) const = default;
-    };
-    Snapshot snapshot() const;
-
     // Calculate: the totals with their limits; enables Back. Refuses, with a message and
     // no field changed, when a figure is too large to work with.
     void calculate();
@@ -54,9 +26,8 @@ public:
     void back();
 
 signals:
-    // Back was pressed: the grand total of deductions for the worksheet, and the form's
-    // figures that the printed computation shows beside it.
-    void returned(double grandTotal, const DeductionsForm::Snapshot& shown);
+    // Back was pressed: the grand total of deductions for the worksheet.
+    void returned(double grandTotal);
 
 private:
     // The controls, each found by its object name (the same as here) from a test.

@@ -173,16 +173,11 @@ void HousePropertyForm::calculate() {
     }
 }
 
-HousePropertyForm::Snapshot HousePropertyForm::snapshot() const {
-    return {txtarv->text(),  txtptax->text(), txtghi->text(), txtrep->text(),
-            txtintt->text(), txtoth->text(),  txttd->text(),  txtihp->text()};
-}
-
 void HousePropertyForm::back() {
     const auto income = toolkit::carryOut(messages_, year::houseIncome(toolkit::recordOf(*this)));
     if (!income) {
         return;
     }
     hide();
-    emit returned(*income, snapshot());
+    emit returned(*income);
 }

@@ -15,21 +15,6 @@ class HousePropertyForm : public toolkit::Form {
 public:
     explicit HousePropertyForm(toolkit::Messages& messages);
 
-    // The figures of the printed computation, each exactly as its field shows it; by default
-    // the design values.
-    struct Snapshot {
-        QString annualValue{"0"};   // txtarv
-        QString propertyTaxes{"0"}; // txtptax
-        QString grossIncome{"0"};   // txtghi
-        QString repairs{"0"};       // txtrep
-        QString interest{"0"};      // txtintt: as typed, before any cap
-        QString others{"0"};        // txtoth
-        QString deductions{"0"};    // txttd: the deductions of section 24 as allowed
-        QString income{"0"};        // txtihp
-        bool operator==(const Snapshot&) const = default;
-    };
-    Snapshot snapshot() const;
-
     // Calculate: the income from the house; enables Back. Refuses, with a message naming
     // the field and no field changed, a figure that is not a number or is too large.
     void calculate();
@@ -37,9 +22,8 @@ public:
     void back();
 
 signals:
-    // Back was pressed: the income from house property for the worksheet, and the form's
-    // figures that the printed computation shows beside it.
-    void returned(double income, const HousePropertyForm::Snapshot& shown);
+    // Back was pressed: the income from house property for the worksheet.
+    void returned(double income);
 
 private:
     // The controls, each found by its object name (the same as here) from a test.

@@ -161,11 +161,7 @@ ReliefForm::ReliefForm(toolkit::Messages& messages)
                            columnLeft(3), top, text.mid(3));
     }
 
-    lblsenior = new QLabel(
-        "The taxpayer is 60 or more in 2012-13: the worksheet applies the scale of taxpayers "
-        "below 60 (the higher exemption of senior citizens is not applied), and so do items 4 "
-        "and 5.",
-        this);
+    lblsenior = new QLabel(this);
     lblsenior->setObjectName("lblsenior");
     lblsenior->setFont(noteFont);
     lblsenior->setWordWrap(true);
@@ -232,8 +228,9 @@ void ReliefForm::withdraw() {
 }
 
 void ReliefForm::showSeniorNote() {
-    const QDate d = dtpdob->date();
-    lblsenior->setVisible(fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()}));
+    const QString note = year::seniorNote(toolkit::recordOf(*this));
+    lblsenior->setText(note);
+    lblsenior->setVisible(!note.isEmpty());
 }
 
 void ReliefForm::fill(const std::optional<QString>& netTaxableIncome,
@@ -257,19 +254,4 @@ void ReliefForm::back() {
     }
     hide();
     emit returned(*relief);
-}
-
-ReliefForm::Snapshot ReliefForm::snapshot() const {
-    Snapshot s;
-    s.birth = dtpdob->text();
-    s.sex = optfemale->isChecked() ? QStringLiteral("Female") : QStringLiteral("Male");
-    s.seniorNote = lblsenior->isHidden() ? QString() : lblsenior->text();
-    for (std::size_t r = 0; r < years; ++r) {
-        s.rows[r] = {lblfy[r]->text(),  txtti[r]->text(),   txtarr[r]->text(),  txtcat[r]->text(),
-                     txtti2[r]->text(), txttax1[r]->text(), txttax2[r]->text(), txtdiff[r]->text()};
-    }
-    for (int i = 1; i <= 8; ++i) {
-        s.items[i] = txtitem[i]->text();
-    }
-    return s;
 }

@@ -29,26 +29,6 @@ public:
     // the focus goes to the date of birth, where the user starts.
     void fill(const std::optional<QString>& netTaxableIncome, std::optional<double> salaryArrears);
 
-    // Everything the form shows, exactly as it shows it: what the printed page is made from.
-    struct Snapshot {
-        struct Row {
-            QString year;              // lblfy(i)
-            QString totalIncome;       // txtti(i)
-            QString arrears;           // txtarr(i)
-            QString category;          // txtcat(i)
-            QString incomeWithArrears; // txtti2(i)
-            QString taxOnIncome;       // txttax1(i)
-            QString taxWithArrears;    // txttax2(i)
-            QString difference;        // txtdiff(i)
-        };
-        QString birth;      // dtpdob, dd/MM/yyyy
-        QString sex;        // "Male" or "Female"
-        QString seniorNote; // lblsenior's note when it shows (60 or more), else empty
-        std::array<Row, 7> rows;
-        std::array<QString, 9> items; // txtitem(1) .. txtitem(8); items[0] unused
-    };
-    Snapshot snapshot() const;
-
     QDateEdit* dtpdob;
     QGroupBox* frasex;
     QRadioButton* optmale;

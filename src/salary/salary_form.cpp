@@ -281,28 +281,6 @@ std::optional<double> SalaryForm::arrearsOfDa() const {
     return year::arrearsOfDa(toolkit::recordOf(*this));
 }
 
-SalaryForm::Snapshot SalaryForm::snapshot() const {
-    Snapshot s;
-    s.name = txtnam->text();
-    for (std::size_t r = 0; r < payRows; ++r) {
-        s.months[r] = Label1.at(int(r))->text();
-        std::size_t c = 0;
-        for (const Column* column : {&txtbp, &txtgp, &txtda, &txthra, &txttpa2, &txtmgc, &txtttl}) {
-            const TextBox* cell = (*column)[r];
-            s.rows[r][c++] = cell ? cell->text() : QString();
-        }
-    }
-    std::size_t c = 0;
-    for (const TextBox* total : {txtbpt, txtgpt, txtdat, txthrat, txttpat, txtmgct, txtttlt}) {
-        s.totals[c++] = total->text();
-    }
-    for (std::size_t i = 0; i < txtoth.size(); ++i) {
-        s.annual[i] = txtoth[i]->text();
-    }
-    s.grandTotal = txtgtotal->text();
-    return s;
-}
-
 void SalaryForm::calculate() {
     const year::Step step = year::calculateSalary(toolkit::recordOf(*this), fiscora::law2012());
     if (toolkit::carryOut(*this, messages_, step)) {

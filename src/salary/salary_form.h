@@ -29,19 +29,6 @@ public:
     // the pension choice, where the user starts.
     void takeName(const QString& name);
 
-    // The figures of the printed statement, each exactly as its field shows it.
-    struct Snapshot {
-        // B.PAY, G.PAY, DA, HRA (empty in the arrears rows, which have none), TPA, MGC, TOTAL.
-        using Row = std::array<QString, 7>;
-        QString name;
-        std::array<QString, fiscora::payRows> months; // the rows' captions
-        std::array<Row, fiscora::payRows> rows;
-        Row totals;
-        std::array<QString, fiscora::annualFigures> annual; // arrears, bonus, OTA, ...
-        QString grandTotal;
-    };
-    Snapshot snapshot() const;
-
     // The DA arrears of January and February 2012 received in the year (the totals of the two
     // arrears months), while the table stands as Calculate left it; nothing otherwise.
     std::optional<double> arrearsOfDa() const;

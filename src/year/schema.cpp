@@ -35,6 +35,14 @@ struct Builder {
     }
 };
 
+} // namespace
+
+QString monthName(int row) {
+    return QLatin1String(months[row]);
+}
+
+namespace {
+
 FormSchema worksheet() {
     Builder b{{form::worksheet, {}, {}}};
     b.add({QStringLiteral("txtname"), Kind::Text, {}, anyLength, {}, QStringLiteral("Name")});

@@ -58,6 +58,8 @@ inline const QString relief = QStringLiteral("frmrel89");
 
 // The name of element i of a control array: "txtbp(3)".
 QString indexed(const char* name, int i);
+// The month of row r of the salary table: "Jan 12" to "Feb 13".
+QString monthName(int row);
 
 // The dates a date of birth may take: a taxpayer born after the year of receipt has no
 // arrears of earlier years.

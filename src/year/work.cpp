@@ -416,6 +416,17 @@ Step calculateRelief(const FormRecord& relief) {
     return step;
 }
 
+QString seniorNote(const FormRecord& relief) {
+    const QDate d = QDate::fromString(relief[QStringLiteral("dtpdob")], Qt::ISODate);
+    if (!d.isValid() || !fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()})) {
+        return {};
+    }
+    return QStringLiteral(
+        "The taxpayer is 60 or more in 2012-13: the worksheet applies the scale of taxpayers "
+        "below 60 (the higher exemption of senior citizens is not applied), and so do items 4 "
+        "and 5.");
+}
+
 Carried reliefFigure(const FormRecord& relief) {
     return carried(relief, indexed("txtitem", 8), Reading::Strict);
 }

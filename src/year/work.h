@@ -73,6 +73,9 @@ Step calculateWorksheet(const FormRecord& worksheet, const fiscora::YearLaw& law
 Writes fillRelief(const FormRecord& relief, const std::optional<QString>& netTaxableIncome,
                   std::optional<double> arrearsOfDa);
 Step calculateRelief(const FormRecord& relief);
+// The note the relief form shows when the taxpayer is 60 or more in the year of receipt;
+// empty otherwise.
+QString seniorNote(const FormRecord& relief);
 Carried reliefFigure(const FormRecord& relief);
 
 // Writes the texts into the record in order. The salary form's pay of July runs down to
