@@ -2,10 +2,7 @@
 // as soon as the splash is on screen and the program idle, instead of three seconds later. Prints
 // the moments (monotonic microseconds) the splash and then the worksheet were on screen whole, the
 // tick, and the press of Exit, and the peak memory; the bench measures the rest from outside.
-#include "app/program.h"
-#include "toolkit/icon.h"
-#include "toolkit/look.h"
-#include "toolkit/services.h"
+#include "app/start.h"
 #include "watch.h"
 
 #include <QAbstractEventDispatcher>
@@ -14,15 +11,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
-    QApplication::setWindowIcon(toolkit::programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
-    toolkit::installFonts();
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    toolkit::DesktopServices desktop;
-    Program program(desktop.services());
-    QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    app::setUp();
+    app::Desktop desktop;
+    Program& program = desktop.program();
 
     bool worksheetNext = false;
     bench::FullPaint painted([&](long long at) {

@@ -1,8 +1,5 @@
 #include "app/batch.h"
-#include "app/program.h"
-#include "toolkit/icon.h"
-#include "toolkit/look.h"
-#include "toolkit/services.h"
+#include "app/start.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,12 +17,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fiscora1213"));
-    QApplication::setApplicationVersion(QStringLiteral(FISCORA_VERSION));
-    QApplication::setWindowIcon(toolkit::programIcon());
-    // The installed launcher's name, by which desktops match the window to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fiscora.Fiscora1213"));
-    toolkit::installFonts(); // before any form or page asks for a font
+    app::setUp();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -58,11 +50,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    // The program ends through Exit or the worksheet's close box, never by a hidden form.
-    QApplication::setQuitOnLastWindowClosed(false);
-    toolkit::DesktopServices desktop;
-    Program program(desktop.services());
-    QObject::connect(&program, &Program::finished, &app, &QApplication::quit, Qt::QueuedConnection);
-    program.start(std::chrono::milliseconds(3000), files.value(0));
+    app::Desktop desktop;
+    desktop.program().start(std::chrono::milliseconds(3000), files.value(0));
     return QApplication::exec();
 }

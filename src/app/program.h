@@ -1,9 +1,7 @@
 #pragma once
 // The hub: owns every form, starts the program, and is the one place where forms meet
 // (the Calc. buttons that open the detail forms, the Back transfers, Exit).
-#include "app/main_worksheet.h"
 #include "app/splash.h"
-#include "app/worksheet_menu.h"
 #include "app/year_keeper.h"
 #include "deductions/deductions_form.h"
 #include "house_property/house_property_form.h"
@@ -12,6 +10,8 @@
 #include "salary/salary_form.h"
 #include "toolkit/lazy.h"
 #include "toolkit/services.h"
+#include "worksheet/main_worksheet.h"
+#include "worksheet/worksheet_menu.h"
 
 #include <QObject>
 #include <QPointer>

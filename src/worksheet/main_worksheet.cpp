@@ -1,4 +1,4 @@
-#include "app/main_worksheet.h"
+#include "worksheet/main_worksheet.h"
 
 #include "common/amount.h"
 #include "reports/from_record.h"

@@ -1,4 +1,4 @@
-#include "app/worksheet_menu.h"
+#include "worksheet/worksheet_menu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
