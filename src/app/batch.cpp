@@ -5,9 +5,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-#include <QTextStream>
 
 namespace {
 
@@ -29,29 +26,18 @@ struct BatchServices : toolkit::Messages,
         return toolkit::QtPrinter::pdfFile(path);
     }
     void preview(const std::function<bool(toolkit::Printer&)>&) override {}
-    bool ask(const QString&) override { return false; }
+    // "No printer is installed. Would you like to save the page as a PDF file instead?": yes,
+    // under the name reserved for the page, when there is one.
+    bool ask(const QString&) override { return !pdfPath.isEmpty(); }
     Choice saveChanges(const QString&) override { return Choice::Discard; }
-    QString pdfFileName(const QString&) override { return {}; }
+    QString pdfFileName(const QString&) override { return pdfPath; }
     QString yearFileName(const QString&) override { return {}; }
     QString yearToOpen(const QString&) override { return {}; }
     toolkit::Services services() { return {*this, *this, *this, *this, *this}; }
 
     QString told;
+    QString pdfPath; // the page to be saved next
 };
-
-// A spreadsheet must read a name as text, never as a formula.
-QString csvField(QString text) {
-    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) &&
-        !QRegularExpression(QStringLiteral("^-?[0-9.]+$")).match(text).hasMatch()) {
-        text.prepend(QLatin1Char('\''));
-    }
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-               QLatin1Char('"');
-    }
-    return text;
-}
 
 // Presses the form's Calculate and then its Back, found by their names as a user finds them
 // by their captions; false when either was refused. No form: nothing to press.
@@ -68,22 +54,19 @@ bool calculateAndBack(QWidget* form, const char* calculate, const char* back) {
     return true;
 }
 
-struct Outcome {
-    MainWorksheet::Snapshot figures;
-    QString error;
-};
-
-Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
+batch::Done workOut(const QString& file, const batch::Pages& pages, bool writePages,
+                    double* pdfSeconds) {
     BatchServices desktop;
     Program program(desktop.services());
     program.year().setRemembering(false); // the user's recent files are the user's
+    batch::Done done;
     const auto failed = [&](const QString& fallback) {
-        return Outcome{{}, desktop.told.isEmpty() ? fallback : desktop.told};
+        done.error = desktop.told.isEmpty() ? fallback : desktop.told;
+        return done;
     };
     if (!program.year().open(file)) {
         return failed(QStringLiteral("The file could not be opened."));
     }
-    const bool hasSalary = program.salary().exists();
     // In the order of the year: salary, HRA, house property, deductions, relief.
     const struct {
         QWidget* form;
@@ -108,58 +91,43 @@ Outcome workOut(const QString& file, const QDir& out, double* pdfSeconds) {
         !desktop.told.isEmpty()) {
         return failed(QStringLiteral("The worksheet did not calculate."));
     }
-    const QString stem = QFileInfo(file).completeBaseName();
-    QElapsedTimer pdfTime;
-    pdfTime.start();
-    QString error =
-        program.exportPage(Program::Page::Computation, out.filePath(stem + "-computation.pdf"));
-    if (error.isEmpty() && hasSalary) {
-        error = program.exportPage(Program::Page::Statement, out.filePath(stem + "-statement.pdf"));
+    const MainWorksheet::Snapshot f = w.snapshot();
+    done.figures = {f.name,     f.grossSalary, f.netTaxableIncome,
+                    f.totalTax, f.taxDeducted, f.balanceTax};
+    if (writePages) {
+        QElapsedTimer pdfTime;
+        pdfTime.start();
+        done.error = program.exportPage(Program::Page::Computation, pages.computation);
+        done.computation = done.error.isEmpty();
+        if (done.error.isEmpty() && program.salary().existing()) {
+            done.error = program.exportPage(Program::Page::Statement, pages.statement);
+            done.statement = done.error.isEmpty();
+        }
+        const ReliefForm* relief = program.relief().existing();
+        auto* print =
+            relief ? relief->findChild<QAbstractButton*>(QStringLiteral("cmdprn")) : nullptr;
+        if (print && print->isEnabled() && done.error.isEmpty()) {
+            desktop.pdfPath = pages.relief;
+            print->click();
+            done.error = desktop.told;
+            done.relief = done.error.isEmpty();
+        }
+        if (pdfSeconds) {
+            *pdfSeconds += static_cast<double>(pdfTime.nsecsElapsed()) / 1e9;
+        }
     }
-    if (pdfSeconds) {
-        *pdfSeconds += static_cast<double>(pdfTime.nsecsElapsed()) / 1e9;
-    }
-    Outcome outcome{w.snapshot(), error};
     program.exit();
-    return outcome;
+    return done;
 }
 
 } // namespace
 
-int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress,
-             double* pdfSeconds) {
-    const QDir out(outDir);
-    if (!QDir().mkpath(outDir)) {
-        progress << "fiscora: the folder \"" << outDir << "\" cannot be made.\n";
-        return 2;
-    }
-    QString summary = QStringLiteral("file,name,gross salary,net taxable income,total tax,"
-                                     "tax deducted,balance,error\n");
-    int failures = 0;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const Outcome o = workOut(files[i], out, pdfSeconds);
-        const MainWorksheet::Snapshot& f = o.figures;
-        QStringList row{
-            files[i],   f.name,        f.grossSalary, f.netTaxableIncome,
-            f.totalTax, f.taxDeducted, f.balanceTax,  QString(o.error).replace('\n', ' ')};
-        for (QString& field : row) {
-            field = csvField(field);
-        }
-        summary += row.join(QLatin1Char(',')) + QLatin1Char('\n');
-        progress << '[' << i + 1 << '/' << files.size() << "] " << files[i] << ": "
-                 << (o.error.isEmpty() ? QStringLiteral("done") : o.error) << '\n';
-        progress.flush();
-        failures += o.error.isEmpty() ? 0 : 1;
-    }
-    QSaveFile csv(out.filePath(QStringLiteral("summary.csv")));
-    const QByteArray text = summary.toUtf8();
-    if (!csv.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || csv.write(text) != text.size() ||
-        csv.size() != text.size() || !csv.commit()) {
-        progress << "fiscora: the summary \"" << csv.fileName()
-                 << "\" was not written: " << csv.errorString() << '\n';
-        return 2;
-    }
-    progress << files.size() - failures << " of " << files.size() << " files done; summary in "
-             << csv.fileName() << '\n';
-    return failures == 0 ? 0 : 1;
+namespace batch {
+
+Worker programWorker(double* pdfSeconds) {
+    return [pdfSeconds](const QString& file, const Pages& pages, bool writePages) {
+        return workOut(file, pages, writePages, pdfSeconds);
+    };
 }
+
+} // namespace batch

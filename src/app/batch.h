@@ -1,16 +1,18 @@
 #pragma once
-// The batch of an accounts office: many year files worked out without a window, each
-// giving its printed pages as PDF files and a row of the summary.
-#include <QString>
-#include <QStringList>
+// The work on one year file of the batch, as a user would do it in the program's windows.
+#include "batch/run.h"
 
-class QTextStream;
+namespace batch {
 
-// Works out each year file as a user would (Calculate and Back on each detail form the file
-// holds, then Calculate on the worksheet) and writes OUTDIR/<name>-computation.pdf,
-// OUTDIR/<name>-statement.pdf when the file holds a salary form, and OUTDIR/summary.csv.
-// Progress and refusals go to `progress`. The exit status: 0 when every file gave its
-// pages, 1 when any did not, 2 when the summary itself could not be written.
+// Opens the file in a fresh `Program` (no window shown), presses Calculate and then Back on
+// each detail form the file holds (salary, HRA, house property, deductions, relief, in that
+// order) and Calculate on the worksheet; writes the computation, the statement when the file
+// holds a salary form, and Annexure I when it holds a relief form; it gives no warnings.
 // `pdfSeconds`, when given, adds up the time spent drawing and writing the PDF files.
-int runBatch(const QString& outDir, const QStringList& files, QTextStream& progress,
-             double* pdfSeconds = nullptr);
+Worker programWorker(double* pdfSeconds = nullptr);
+
+// The program's worker drives widgets, which live on the main thread only: with it the run
+// takes one file at a time.
+inline constexpr bool programWorkerOnThreads = false;
+
+} // namespace batch
