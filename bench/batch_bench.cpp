@@ -1,16 +1,21 @@
-// The batch of an accounts office on this machine: a thousand generated year files (salary
-// table, HRA, house property and deductions, figures varied from file to file) through
-// runBatch, as `fiscora --batch` runs it. Prints files a second and the share of the time
-// spent drawing and writing the PDF files.
-#include "app/batch.h"
+// The batch of an accounts office on this machine: a thousand generated year files (the
+// salary table and every detail form, relief included, figures varied from file to file)
+// through the batch's run on the record's worker, as `fiscora --batch` runs it: with their
+// pages and the summary alone, on one job and on every core. Beside them the floor: the same
+// run whose worker only reads each file. Each figure is files a second over a few runs,
+// minimum, median and maximum, with the share of the time spent drawing and writing PDFs.
+#include "batch/worker.h"
+#include "year/file.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTextStream>
+#include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -27,21 +32,37 @@ QByteArray yearFile(QRandomGenerator& random, int n) {
                       .arg(gradePay);
     }
     return QStringLiteral(
-               R"({"format": "fiscora-year", "version": 1, "year": "2012-13",
+               R"j({"format": "fiscora-year", "version": 1, "year": "2012-13",
 "frmmain": {"txtname": "Employee %1", "txtos": "%2", "txtdedtax": "%3"},
 "Form1": {%4},
-"Form2": {"txtbp": "%5", "txtnpa": "50400", "txtda": "214424", "txthra": "92544", "txtRP": "%6"},
-"Form4": {"optso": true, "optrent": false, "txtintt": "%7"},
-"frmreb88": {"txtgpf": "%8", "txtlic": "20000", "txt80d": "15000"}})")
+"Form2": {"txtRP": "%5"},
+"Form4": {"optso": true, "optrent": false, "txtintt": "%6"},
+"frmreb88": {"txtgpf": "%7", "txtlic": "20000", "txt80d": "15000"},
+"frmrel89": {"dtpdob": "1958-08-15", "txtti(5)": "%8", "txtarr(5)": "%9"}})j")
         .arg(n)
         .arg(random.bounded(20000))
         .arg(random.bounded(50000))
         .arg(salary)
-        .arg(basicPay * 12)
         .arg(60000 + random.bounded(100000))
         .arg(random.bounded(200000))
         .arg(random.bounded(120000))
+        .arg(200000 + random.bounded(200000))
+        .arg(random.bounded(30000))
         .toUtf8();
+}
+
+struct Figure {
+    std::vector<double> filesPerSecond;
+    std::vector<double> pdfShare;
+};
+
+void print(const char* what, Figure f) {
+    std::sort(f.filesPerSecond.begin(), f.filesPerSecond.end());
+    std::sort(f.pdfShare.begin(), f.pdfShare.end());
+    const std::size_t mid = f.filesPerSecond.size() / 2;
+    std::printf("%-34s files a second: min %7.1f  median %7.1f  max %7.1f;  on PDF %3.0f%%\n", what,
+                f.filesPerSecond.front(), f.filesPerSecond[mid], f.filesPerSecond.back(),
+                100 * f.pdfShare[mid]);
 }
 
 } // namespace
@@ -50,6 +71,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    const int runs = argc > 2 ? QByteArray(argv[2]).toInt() : 3;
     QTemporaryDir dir;
     QRandomGenerator random(1213);
     QStringList files;
@@ -61,15 +83,43 @@ int main(int argc, char* argv[]) {
         file.write(yearFile(random, n));
         files << file.fileName();
     }
-    QString progress;
-    QTextStream sink(&progress);
-    double pdfSeconds = 0;
-    QElapsedTimer clock;
-    clock.start();
-    const int status = runBatch(dir.filePath("out"), files, sink, &pdfSeconds);
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    std::printf("batch of %d year files: %.1f s, %.1f files a second, %.0f%% of the time on PDF "
-                "(exit status %d)\n",
-                count, seconds, count / seconds, 100 * pdfSeconds / seconds, status);
+    const int cores = QThread::idealThreadCount();
+    const batch::Worker floor = [](const QString& file, const batch::Pages&, bool) {
+        batch::Done done;
+        done.error = std::holds_alternative<QString>(year::readFile(file)) ? "unread" : "";
+        return done;
+    };
+    struct Case {
+        const char* what;
+        int jobs;
+        bool pages;
+        bool floor;
+    };
+    const Case cases[] = {
+        {"floor (read only), 1 job", 1, false, true},
+        {"floor (read only), all jobs", cores, false, true},
+        {"summary alone (--no-pages), 1 job", 1, false, false},
+        {"summary alone (--no-pages), all", cores, false, false},
+        {"with the pages, 1 job", 1, true, false},
+        {"with the pages, all jobs", cores, true, false},
+    };
+    std::printf("batch of %d year files, %d cores, %d runs each\n", count, cores, runs);
+    int status = 0;
+    for (const Case& c : cases) {
+        Figure figure;
+        for (int run = 0; run < runs; ++run) {
+            std::atomic<double> pdfSeconds = 0;
+            QElapsedTimer clock;
+            clock.start();
+            QDir(dir.filePath("out")).removeRecursively();
+            const batch::Options options{c.jobs, c.pages};
+            status |= batch::run(dir.filePath("out"), files, options,
+                                 c.floor ? floor : batch::recordWorker(&pdfSeconds), nullptr);
+            const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            figure.filesPerSecond.push_back(count / seconds);
+            figure.pdfShare.push_back(pdfSeconds / c.jobs / seconds);
+        }
+        print(c.what, figure);
+    }
     return status;
 }

@@ -1,16 +1,30 @@
-#include "app/batch.h"
 #include "app/start.h"
+#include "batch/worker.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTextStream>
 #include <cstdio>
 #include <string_view>
+
+namespace {
+
+// In the batch standard error carries its progress and refusals only: Qt's own notes (a
+// runtime folder it would like, a font it misses) are nothing the accounts office can act on.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "fiscora: %s\n", qPrintable(message));
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The batch and the help texts need no display: they must run where there is none.
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
+        if (arg == "--batch" || arg.starts_with("--batch=")) {
+            qInstallMessageHandler(keepQtQuiet);
+        }
         if (arg == "--batch" || arg.starts_with("--batch=") || arg == "--help" || arg == "-h" ||
             arg == "--version" || arg == "-v") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,6 +44,16 @@ int main(int argc, char* argv[]) {
                        "row of summary.csv, in OUTDIR."),
         QStringLiteral("OUTDIR"));
     parser.addOption(batch);
+    const QCommandLineOption jobs(
+        QStringLiteral("jobs"),
+        QStringLiteral(
+            "With --batch, the files worked out at once (by default one for each core)."),
+        QStringLiteral("N"));
+    parser.addOption(jobs);
+    const QCommandLineOption noPages(
+        QStringLiteral("no-pages"),
+        QStringLiteral("With --batch, the summary only: no PDF file is written."));
+    parser.addOption(noPages);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("A year file (.fiscora) to open; with --batch, the files to work out."),
@@ -42,8 +66,21 @@ int main(int argc, char* argv[]) {
             std::fputs("fiscora: --batch needs at least one year file.\n", stderr);
             return 2;
         }
-        QTextStream progress(stderr);
-        return runBatch(parser.value(batch), files, progress);
+        batch::Options options;
+        options.pages = !parser.isSet(noPages);
+        if (parser.isSet(jobs)) {
+            bool whole = false;
+            options.jobs = parser.value(jobs).toInt(&whole);
+            if (!whole || options.jobs < 1) {
+                std::fputs("fiscora: --jobs needs a number of files, 1 or more.\n", stderr);
+                return 2;
+            }
+        }
+        return batch::run(parser.value(batch), files, options, batch::recordWorker(), stderr);
+    }
+    if (parser.isSet(jobs) || parser.isSet(noPages)) {
+        std::fputs("fiscora: --jobs and --no-pages go with --batch.\n", stderr);
+        return 2;
     }
     if (files.size() > 1) {
         std::fputs("fiscora: one year file at a time (or --batch OUTDIR FILE...).\n", stderr);
