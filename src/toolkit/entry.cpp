@@ -122,7 +122,6 @@ public:
         update();
     }
 
-private:
     void update() {
         const std::string text = field_->text().toStdString();
         const double figure = fiscora::readLenient(text);
@@ -145,6 +144,7 @@ private:
         field_->setPalette(p);
     }
 
+private:
     QLineEdit* field_;
     bool marked_ = false;
     std::array<QBrush, QPalette::NColorGroups> plain_; // the background before the mark
@@ -183,6 +183,14 @@ void limitTyping(QLineEdit* field, int length) {
 
 void markPartialReading(QLineEdit* field) {
     new PartialReading(field);
+}
+
+void refreshMarks(const QWidget& form) {
+    for (QObject* child : form.findChildren<QObject*>()) {
+        if (auto* mark = dynamic_cast<PartialReading*>(child)) {
+            mark->update();
+        }
+    }
 }
 
 } // namespace toolkit

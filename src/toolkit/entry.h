@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class QLineEdit;
+class QWidget;
 
 namespace toolkit {
 
@@ -41,5 +42,7 @@ void limitTyping(QLineEdit* field, int length);
 // field shows it: a pale yellow background and the tooltip "Read as 7: only the leading
 // number counts", with the figure as it is read. Nothing else changes.
 void markPartialReading(QLineEdit* field);
+// The marks brought up to date with texts written while the form's reactions were held back.
+void refreshMarks(const QWidget& form);
 
 } // namespace toolkit

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "toolkit/entry.h"
 #include "toolkit/textbox.h"
 
 namespace toolkit {
@@ -78,6 +79,7 @@ void apply(QWidget& form, const year::FormRecord& record) {
             write(form.findChild<QWidget*>(key.name), record[key.name]);
         }
     }
+    refreshMarks(form); // a figure read only in part shows so, however it came in
 }
 
 namespace {
