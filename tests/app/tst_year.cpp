@@ -4,6 +4,7 @@
 #include "year/file.h"
 #include "year/work.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace testing;
@@ -60,6 +61,9 @@ year::Record randomYear(std::mt19937_64& random) {
 class TestYear : public QObject {
     Q_OBJECT
 private slots:
+    // The years opened here must not join the user's recent files.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     // The figures, worked by hand:
     // Salary: basic pay 21000 and grade pay 4200 from January 2012, NPS "Y", HRA class "X":
     //   gross 700280, transport exempt 9600 (800 a month); carriers: basic pay 258080,
