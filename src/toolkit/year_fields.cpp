@@ -38,6 +38,12 @@ QString textOf(const QWidget* w) {
 }
 
 void write(QWidget* w, const QString& text) {
+    // A date goes in with its reactions: they only show what goes with it (the relief form's
+    // note on the scale of a taxpayer of 60 or more) and withdraw what Calculate gave.
+    if (auto* date = qobject_cast<QDateEdit*>(w)) {
+        date->setDate(QDate::fromString(text, Qt::ISODate));
+        return;
+    }
     const QSignalBlocker block(w);
     if (auto* field = qobject_cast<QLineEdit*>(w)) {
         field->setText(text);
@@ -47,8 +53,6 @@ void write(QWidget* w, const QString& text) {
         if (box->isEditable()) {
             box->setEditText(text);
         }
-    } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
-        date->setDate(QDate::fromString(text, Qt::ISODate));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         check->setChecked(text == QLatin1String("1"));
     }
