@@ -222,4 +222,3 @@ MainWorksheet::CarriedPay MainWorksheet::carriedPay() const {
 QString MainWorksheet::name() const {
     return txtname->text();
 }
-
