@@ -38,6 +38,8 @@ struct FormSchema {
     QHash<QString, int> index; // a key's place in `keys`
     // The key's place, or -1 when the form has no such key.
     int find(const QString& key) const { return index.value(key, -1); }
+    // A key the form has.
+    const Key& key(const QString& name) const { return keys.at(std::size_t(find(name))); }
 };
 
 // Every form the year keeps, in the order the worksheet leads through them: the worksheet,

@@ -43,8 +43,7 @@ Refusal refusal(const FormRecord& form, const QString& key, Why why, Focus focus
                               "number and Calculate again.");
         break;
     }
-    const Key& k = form.schema().keys[std::size_t(form.schema().find(key))];
-    return {form.name(), key, text.arg(k.what), focus};
+    return {form.name(), key, text.arg(form.schema().key(key).what), focus};
 }
 
 QString figureText(double value) {
@@ -74,7 +73,7 @@ public:
             return *this;
         }
         if (warnings_ && !fiscora::readStrict(text)) {
-            const Key& k = form_.schema().keys[std::size_t(form_.schema().find(key))];
+            const Key& k = form_.schema().key(key);
             warnings_->append(
                 QStringLiteral("%1 read as %2").arg(k.what.toUpper(), figureText(*value)));
         }
@@ -442,8 +441,7 @@ namespace {
 // One form's steps in the order its buttons are pressed; false when one refused.
 class Run {
 public:
-    Run(Record& record, const fiscora::YearLaw& law, Worked& worked)
-        : record_(record), law_(law), worked_(worked) {}
+    Run(Record& record, Worked& worked) : record_(record), worked_(worked) {}
 
     bool step(const QString& form, const Step& step) {
         if (const auto* refused = std::get_if<Refusal>(&step)) {
@@ -466,7 +464,6 @@ public:
 
 private:
     Record& record_;
-    const fiscora::YearLaw& law_;
     Worked& worked_;
 };
 
@@ -475,7 +472,7 @@ private:
 Worked workOut(Record record, const fiscora::YearLaw& law) {
     Worked worked{{}, std::nullopt, {}};
     Warnings* warnings = &worked.warnings;
-    Run run(record, law, worked);
+    Run run(record, worked);
     FormRecord& w = run.worksheet();
     const auto done = [&] {
         worked.record = std::move(record);
@@ -484,8 +481,8 @@ Worked workOut(Record record, const fiscora::YearLaw& law) {
     bool salaryFresh = false;
     if (FormRecord* salary = record.find(form::salary)) {
         // Calc.: the worksheet's name, as far as the field takes it.
-        salary->set(QStringLiteral("txtnam"),
-                    w[QStringLiteral("txtname")].left(salary->schema().keys[0].longest));
+        const QString name = QStringLiteral("txtnam");
+        salary->set(name, w[QStringLiteral("txtname")].left(salary->schema().key(name).longest));
         if (!run.step(form::salary, calculateSalary(*salary, law, warnings))) {
             return done();
         }
