@@ -26,8 +26,7 @@ namespace {
 template <typename F>
 YearKeeper::Form yearForm(const char* name, toolkit::Lazy<F>& lazy, bool discarded) {
     YearKeeper::Form form{QString::fromLatin1(name),
-                          [&lazy]() -> QWidget* { return lazy.existing(); },
-                          [&lazy]() -> QWidget& { return lazy.get(); }, nullptr};
+                          [&lazy]() -> QWidget* { return lazy.existing(); }, nullptr};
     if (discarded) {
         form.discard = [&lazy] { lazy.discard(); };
     }

@@ -18,7 +18,6 @@ public:
     struct Form {
         QString name;
         std::function<QWidget*()> existing; // null when the form does not exist now
-        std::function<QWidget&()> get;      // created unseen when needed
         std::function<void()> discard;      // null: put back in place
     };
 
