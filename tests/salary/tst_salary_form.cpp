@@ -64,18 +64,6 @@ private slots:
         QCOMPARE(lists, QStringList({"N Y N", "X X Y Z NA", "A/A-1 A/A-1 Oth. NA"}));
     }
 
-    // The selections, then the pay table row by row, basic pay before grade pay; after the
-    // annual figures the buttons, and the increment box last.
-    void tabOrder() {
-        f->calculate();
-        QCOMPARE(tabChain(find(f.get(), "txtnam"), 7),
-                 "txtnam cbonps cboclass1 cboclass3 txtbp(0) txtgp(0) txtbp(1)");
-        QCOMPARE(
-            tabChain(find(f.get(), "txtgp(13)"), 9),
-            "txtgp(13) txtoth(0) txtoth(1) txtoth(2) txtoth(3) txtoth(4) txtoth(5) cmdcal cmdprn");
-        QCOMPARE(tabChain(button(f.get(), "cmdbak"), 3), "cmdbak chkinc txtnam");
-    }
-
     // After Calculate, an edit changes the field edited and, in a pay column, every month
     // below it; an emptied entry shows "0". B.PAY shows 1 to "Sep 12", 7 to "Dec 12" and 5
     // below, so a copy down must pass months that already show its figure. A figure or a

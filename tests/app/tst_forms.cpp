@@ -1,6 +1,6 @@
-// The HRA, house property, deductions and relief forms driven as a user drives them, opened
-// and left through the worksheet. A row's name begins with its form: "hra/", "house/",
-// "deductions/"; the relief form's tests are named for it.
+// The worksheet and the detail forms driven as a user drives them, the forms opened and left
+// through the worksheet. A row's name begins with its form: "worksheet/", "salary/", "hra/",
+// "house/", "deductions/"; the relief form's tests, start-up and the link are named for them.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -10,26 +10,16 @@ using namespace testing;
 
 namespace {
 
-// Table A's row of 2011-12 and the items worked out (all but 3), as shown.
-QString shown(const ReliefForm& f) {
-    QStringList out;
-    for (const auto* column : {&f.txtcat, &f.txtti2, &f.txttax1, &f.txttax2, &f.txtdiff}) {
-        out << (*column)[6]->text();
-    }
-    out << "|";
-    for (int i : {1, 2, 4, 5, 6, 7, 8}) {
-        out << f.txtitem[i]->text();
-    }
-    return out.join(' ');
-}
-
-// Male, born 01/01/1960; arrears of 4104 relating to 2011-12, whose total income was 495000.
+// Male, born 01/01/1960; arrears of 4104 relating to 2011-12, whose total income was 495000:
+// Table A's row of 2011-12 and the items worked out (all but 3).
 const QString worked = "txtti(6)=495000;txtarr(6)=4104";
-const QString workedShown = "General 499104 32445 32867 422 | 500896 4104 31930 31085 845 422 423";
+const QString workedFields = "txtcat(6) txtti2(6) txttax1(6) txttax2(6) txtdiff(6) txtitem(1) "
+                             "txtitem(2) txtitem(4) txtitem(5) txtitem(6) txtitem(7) txtitem(8)";
+const QString workedShown = "General 499104 32445 32867 422 500896 4104 31930 31085 845 422 423";
 
 } // namespace
 
-class TestDetailForms : public QObject {
+class TestForms : public QObject {
     Q_OBJECT
     std::unique_ptr<Hub> hub;
 
@@ -37,17 +27,24 @@ class TestDetailForms : public QObject {
     toolkit::Form& open() {
         const QString form = QString(QTest::currentDataTag()).section('/', 0, 0);
         using F = toolkit::Form&;
-        return form == "hra"     ? F(hub->open("cmdcalhr", hub->program.hra()))
-               : form == "house" ? F(hub->open("cmdcalhp", hub->program.houseProperty()))
-                                 : F(hub->open("cmdcalded80", hub->program.deductions()));
+        return form == "worksheet" ? F(hub->w)
+               : form == "salary"  ? F(hub->open("cmdcalgs", hub->program.salary()))
+               : form == "hra"     ? F(hub->open("cmdcalhr", hub->program.hra()))
+               : form == "house"   ? F(hub->open("cmdcalhp", hub->program.houseProperty()))
+                                   : F(hub->open("cmdcalded80", hub->program.deductions()));
     }
     ReliefForm& openRelief() { return hub->open("cmdcalrel89", hub->program.relief()); }
+    // The worksheet's Print, the detail form's Back.
     static QString back(const toolkit::Form& f) {
-        return f.objectName() == "Form2" ? "cmdback" : "cmdbk";
+        return f.objectName() == "frmmain" ? "cmdprint"
+               : f.objectName() == "Form2" ? "cmdback"
+                                           : "cmdbk";
     }
     // The outputs Calculate writes, in the order of the form.
     static QString results(const toolkit::Form& f) {
-        return f.objectName() == "Form2"   ? "txtns txthrx"
+        return f.objectName() == "frmmain"
+                   ? "txtexall txtnsal txtgti txtnti txtgtax txtntax txtcess txtttax txtbaltax"
+               : f.objectName() == "Form2" ? "txtns txthrx"
                : f.objectName() == "Form4" ? "txtghi txtrep txttd txtihp"
                                            : "txt80c txttot1 txt80ccf txtgt80";
     }
@@ -61,10 +58,15 @@ private slots:
 
     // The outputs in the order of the form. A figure that is not a number as it stands, or a
     // result beyond range, is refused by its caption (which texts are numbers: the toolkit's).
+    // The worksheet's tax itself: the rules' worked examples, and the monkey on random figures.
     void calculate_data() {
         columns<QString, QString, QString>("steps", "refused", "shown");
-        QString at = "txtRP=50000|", kept = "12345 48766";
+        QString at, kept = "0 0 0 0 0 0 0 0 0";
         // clang-format off
+        row("worksheet/input-beyond-range", {"txtgs=1e400", "Gross Salary", kept});
+        row("worksheet/negative-beyond-range", {"txtgs=1.7e308;txtdedtax=-1e309", "Tax Deducted", kept});
+        row("worksheet/sum-beyond-range", {"txtgs=1.7e308;txtos=1.7e308", "Gross Total Income", kept});
+        at = "txtRP=50000|", kept = "12345 48766";
         row("hra/letters-in-basic-pay", {at + "txtbp=12000x", "Basic Pay", kept});
         row("hra/salary-beyond-range", {at + "txtbp=1.7e308;txtda=1.7e308", "Total Salary", kept});
         at = "txtarv=50000|", kept = "50000 15000 15000 35000";
@@ -140,9 +142,11 @@ private slots:
         QVERIFY(button(&f, back(f))->isEnabled());
     }
 
-    // Every figure typed, and every option chosen, withdraws Back until Calculate.
+    // Every figure typed, and every option chosen, withdraws Back until Calculate; on the
+    // worksheet Print, also for the figures a detail form writes there.
     void changeWithdrawsBack_data() {
         QTest::addColumn<QString>("options");
+        QTest::newRow("worksheet/detail-form-figures-too") << "txthp=5 txtded80=5";
         QTest::newRow("hra/grade-pay-too") << "";
         QTest::newRow("house/every-option") << "optso optb499 opta499 optrent";
         QTest::newRow("deductions/every-field") << "";
@@ -153,10 +157,15 @@ private slots:
         checkChangesWithdrawBack(&f, back(f), options.split(' ', Qt::SkipEmptyParts));
     }
 
-    // Tab visits the controls in the order of the form, once Calculate has enabled Back.
+    // Tab visits the controls in the order of the form, once Calculate has enabled Back (and
+    // Print): outputs and carriers are no stops.
     void tabOrder_data() {
         QTest::addColumn<QString>("chain");
         // clang-format off
+        QTest::newRow("worksheet/outputs-no-stops") << "txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 cmdcalrel89 txtrel89 txtdedtax cmdcalc cmdprint cmdexit txtname";
+        QTest::newRow("salary/selections-then-pay-row-by-row") << "txtnam cbonps cboclass1 cboclass3 txtbp(0) txtgp(0) txtbp(1)";
+        QTest::newRow("salary/annual-figures-then-buttons") << "txtgp(13) txtoth(0) txtoth(1) txtoth(2) txtoth(3) txtoth(4) txtoth(5) cmdcal cmdprn";
+        QTest::newRow("salary/increment-box-last") << "cmdbak chkinc txtnam";
         QTest::newRow("hra/grade-pay-last") << "txtbp txtda txthra txtRP cmdcal cmdback txtnpa txtbp";
         QTest::newRow("house/option-group-first-loan-date-disabled") << "optrent txtarv txtptax txtintt txtoth cmdtot cmdbk optrent";
         QTest::newRow("deductions/left-column-then-right") << "txtgpf txtgis txthba txtlic txtppf txtnsc txtnsci txttf1 txttf2 txtinf txtos " "txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtoth cmdtot cmdbk txtgpf";
@@ -301,7 +310,7 @@ private slots:
         }
         fill(&f, worked);
         f.cmdcal->click();
-        QCOMPARE(shown(f), workedShown);
+        QCOMPARE(texts(&f, workedFields), workedShown);
         QVERIFY(f.cmdprn->isEnabled());
         checkBack(*hub, &f, "cmdbak", "txtrel89", "423", "txtdedtax");
     }
@@ -346,10 +355,43 @@ private slots:
         }
         QCOMPARE(hub->shown().size(), 1);
         QVERIFY2(hub->shown()[0].contains(message), qPrintable(hub->shown()[0]));
-        QCOMPARE(shown(f), workedShown);
+        QCOMPARE(texts(&f, workedFields), workedShown);
         QWidget* fault = change.isEmpty() ? static_cast<QWidget*>(f.dtpdob)
                                           : f.findChild<QLineEdit*>(change.section('=', 0, 0));
         QTRY_VERIFY(fault->hasFocus());
+    }
+
+    // The year for three seconds; then the worksheet.
+    void splashGivesWayToWorksheet() {
+        SplashForm designed;
+        QVERIFY(designed.Timer1.isActive() && designed.Timer1.interval() == 3000);
+        QCOMPARE(designed.lblVersion->text(), QString("2012-13")); // not its design text
+        hub.reset();
+        FakeServices fakes;
+        Program program(fakes.services());
+        program.start(std::chrono::milliseconds(1000)); // slowed down, as under valgrind
+        QPointer<SplashForm> splash = program.splash();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->Timer1.interval(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(program.worksheet().isVisible(), 5000);
+        QTRY_VERIFY(splash.isNull()); // unloaded right after the worksheet showed
+        QVERIFY(!program.splash());
+    }
+
+    void link_data() {
+        QTest::addColumn<bool>("browser");
+        QTest::newRow("browser-opens-download-page-nothing-shown") << true;
+        QTest::newRow("no-browser-message-once-per-click") << false;
+    }
+    void link() {
+        QFETCH(bool, browser);
+        hub->fakes.browserOpens = browser;
+        for (int click = 1; click <= 2; ++click) {
+            QTest::mouseClick(find<QWidget>(&hub->w, "Label7"), Qt::LeftButton);
+            QCOMPARE(hub->fakes.opened, QList<QUrl>(click, MainWorksheet::downloadAddress()));
+            QCOMPARE(hub->shown(),
+                     QStringList(browser ? 0 : click, "Unable to start Web browser !"));
+        }
     }
 
     void reliefArrearsFromSalaryForm_data() {
@@ -394,5 +436,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDetailForms)
-#include "tst_detail_forms.moc"
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
