@@ -4,11 +4,7 @@
 #include "support/table.h"
 #include "toolkit/look.h"
 
-#include <QSignalSpy>
-
 using namespace testing;
-
-Q_DECLARE_METATYPE(fiscora::SalaryTotals)
 
 class TestSalaryForm : public QObject {
     Q_OBJECT
@@ -27,17 +23,6 @@ class TestSalaryForm : public QObject {
         }
         QTRY_COMPARE(edit->selectedText(), edit->text());
         typeText(f->windowHandle(), text);
-    }
-    // The texts of a row's cells, or of the totals, B.PAY to TOTAL; "-" where there is none.
-    QString row(const QString& at) const {
-        QStringList shown;
-        for (const char* column :
-             {"txtbp", "txtgp", "txtda", "txthra", "txttpa2", "txtmgc", "txtttl"}) {
-            QString name = at.isEmpty() ? QString(column) + "t" : column + at;
-            auto* box = f->findChild<QLineEdit*>(name.replace("txttpa2t", "txttpat"));
-            shown << (box ? box->text() : "-");
-        }
-        return shown.join(' ');
     }
 
 private slots:
@@ -150,13 +135,16 @@ private slots:
             QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
             QTest::keyClick(f->windowHandle(), Qt::Key_Return);
         }
+        // Each month B.PAY to TOTAL (the arrears months draw no HRA), then the totals.
+        const QString cells = "txtbp(%1) txtgp(%1) txtda(%1) txthra(%1) txttpa2(%1) txtmgc(%1) "
+                              "txtttl(%1)";
         for (int r = 0; r < fiscora::payRows; ++r) {
-            QCOMPARE(row(QStringLiteral("(%1)").arg(r)),
-                     QString(r < 2   ? "21000 4200 1764 - 112 176 2052"
+            QCOMPARE(texts(f.get(), (r < 2 ? QString(cells).remove("txthra(%1) ") : cells).arg(r)),
+                     QString(r < 2   ? "21000 4200 1764 112 176 2052"
                              : r < 6 ? "21000 4200 16380 7560 2640 4158 55938"
                                      : "21760 4200 18172 7788 2720 4413 59053"));
         }
-        QCOMPARE(row({}) + ' ' + find(f.get(), "txtgtotal")->text(),
+        QCOMPARE(texts(f.get(), "txtbpt txtgpt txtdat txthrat txttpat txtmgct txtttlt txtgtotal"),
                  QString("258080 50400 214424 92544 32544 52288 700280 700280"));
         QVERIFY(button(f.get(), "cmdprn")->isEnabled() && button(f.get(), "cmdbak")->isEnabled());
         QCOMPARE(find<QComboBox>(f.get(), "cboclass1")->count(), 4); // Enter never adds one
@@ -210,8 +198,8 @@ private slots:
     }
     void refused() {
         auto [writes, named] = fetch<QString, QString>("writes", "named");
-        qRegisterMetaType<fiscora::SalaryTotals>();
-        QSignalSpy carried(f.get(), &SalaryForm::transferred);
+        int carried = 0;
+        connect(f.get(), &SalaryForm::transferred, this, [&carried] { ++carried; });
         f->calculate();
         fill(f.get(), writes);
         QLineEdit* written = find(f.get(), writes.section('=', 0, 0));
@@ -224,7 +212,7 @@ private slots:
         QVERIFY2(messages.shown.first().contains('"' + named + '"'), qPrintable(messages.shown[0]));
         QCOMPARE(snapshot(f.get()), before);
         QCOMPARE(button(f.get(), "cmdbak")->isEnabled(), backEnabled);
-        QCOMPARE(carried.size(), 0);
+        QCOMPARE(carried, 0);
         if (!written->isReadOnly() && written->accessibleName() == named) {
             QTRY_VERIFY(written->hasFocus());
         }
