@@ -56,9 +56,8 @@ private slots:
     }
     void cleanup() { hub.reset(); }
 
-    // The outputs in the order of the form. A figure that is not a number as it stands, or a
-    // result beyond range, is refused by its caption (which texts are numbers: the toolkit's).
-    // The worksheet's tax itself: the rules' worked examples, and the monkey on random figures.
+    // A figure that is not a number as it stands, or a result beyond range, is refused by its
+    // caption (which texts are numbers: the toolkit's; the tax itself: the rules and the monkey).
     void calculate_data() {
         columns<QString, QString, QString>("steps", "refused", "shown");
         QString at, kept = "0 0 0 0 0 0 0 0 0";
@@ -74,8 +73,6 @@ private slots:
         row("house/gross-income-beyond-range", {at + "txtarv=1.7e308;txtptax=-1.7e308", "Gross Income", kept});
 
         row("deductions/every-field-counted-once", {"txtgpf=1024;txtgis=1;txthba=2;txtlic=4;txtppf=8;txtnsc=16;txtnsci=32;txttf1=64;txttf2=128;txtinf=256;txtos=512;txt80ccc=2048;txt80ccdec=4096;txt80ccdgc=8192;txt80ccf=16384;txt80d=0.5;txt80g=0.25;txtoth=0.125", "", "2047 16383 16384 32767.875"});
-        // 80CCE: the employee's share counts within the 100000 limit, the government's on top.
-        row("deductions/nps-employee-within-limit-government-on-top", {"txtgpf=90000;txt80ccdec=20000;txt80ccdgc=5000", "", "90000 105000 0 105000"});
         // Refused: no "inf" in a field, and no 80CCF correction.
         at = "txtgpf=1000|txt80ccf=25000;", kept = "1000 1000 25000 1000";
         row("deductions/figure-beyond-range", {at + "txtppf=1e400", "PPF", kept});
@@ -90,10 +87,8 @@ private slots:
         checkCalculate(hub->shown(), &f, back(f), steps, refused, results(f), shown);
     }
 
-    // Typed key by key and calculated with Enter; Back carries the figure to the worksheet and
-    // puts the focus where the user goes next.
+    // Typed key by key, calculated with Enter, carried by Back (carried: field=figure).
     void workedExampleThroughBack_data() {
-        // carried: field=figure on the worksheet
         columns<QString, QString, QString, QString>("typed", "shown", "carried", "focus");
         // Salary 10000 + 345 + 2000 = 12345; a tenth 1234.5 rounds to 1234; 50000 - 1234.
         // clang-format off
@@ -117,7 +112,6 @@ private slots:
     // At every opening the worksheet's figures are copied in over what was typed there: a copy
     // that changes a figure withdraws Back, one that leaves it does not.
     void copiedAtEveryOpening_data() {
-        // shown: after the next opening
         columns<QString, QString, QString>("typed", "fields", "shown");
         // clang-format off
         row("hra/carriers", {"txtbp=9999;txtRP=50000", "txtbp txtnpa txtda txthra txtRP txtns txthrx", "10000 2000 345 60000 50000 12344 48766"});
@@ -157,8 +151,7 @@ private slots:
         checkChangesWithdrawBack(&f, back(f), options.split(' ', Qt::SkipEmptyParts));
     }
 
-    // Tab visits the controls in the order of the form, once Calculate has enabled Back (and
-    // Print): outputs and carriers are no stops.
+    // Tab visits the controls in the order of the form once Calculate has enabled its buttons.
     void tabOrder_data() {
         QTest::addColumn<QString>("chain");
         // clang-format off
@@ -226,8 +219,7 @@ private slots:
         checkLifecycle(*hub, hub->program.deductions(), "cmdcalded80", "txtnsc", "cmdbk");
     }
 
-    // HRA: the focus on the rent. The user types at most ten characters; a longer figure
-    // copied in stands whole, and can still be corrected.
+    // HRA: the focus on the rent; ten characters typed at most, a longer figure copied in whole.
     void hraTypingStopsAtTenCharacters() {
         fill(&hub->w, "txtda=214424.0625");
         HraForm& f = hub->open("cmdcalhr", hub->program.hra());
@@ -269,8 +261,7 @@ private slots:
         QTest::newRow("30001-cut-once") << "30001";
         QTest::newRow("sixth-digit-cut-once") << "300001"; // 30000 on the way stays
     }
-    // The message once, while the figure typed still shows; then "30000" in the field and the
-    // focus on to Donations.
+    // The message once, while the figure typed shows; then "30000" and the focus on Donations.
     void deductionsMediclaimTypedAboveLimit() {
         QFETCH(QString, typed);
         DeductionsForm& f = hub->open("cmdcalded80", hub->program.deductions());
@@ -288,9 +279,8 @@ private slots:
         QVERIFY(find(&f, "txt80g")->hasFocus());
     }
 
-    // Calc. copies the net taxable income as shown into item 3 while the worksheet's figures
-    // stand as Calculate left them (before, item 3 stays as typed), and leaves the focus on
-    // the date of birth.
+    // Calc. copies the net taxable income into item 3 only while the worksheet stands as its
+    // Calculate left it, and leaves the focus on the date of birth.
     void reliefWorkedExampleThroughBack() {
         openRelief().txtitem[3]->setText("7000");
         fill(&hub->w, "txtnti=505000");
@@ -331,8 +321,8 @@ private slots:
         QTest::newRow("born-1-january-1900-accepted") << "" << QDate(1900, 1, 1) << "" << true;
         // clang-format on
     }
-    // A refusal is told once, with the focus on the figure or date at fault and every result
-    // left; Back and Print stay withdrawn. The note on 2012-13's scale follows the birth date.
+    // A refusal is told once, the focus on the figure or date at fault, every result left, Back
+    // and Print withdrawn. The note on 2012-13's scale follows the birth date.
     void reliefBadInputRefused() {
         auto [change, birth, message, senior] =
             fetch<QString, QDate, QString, bool>("change", "birth", "message", "senior");
@@ -395,7 +385,7 @@ private slots:
     }
 
     void reliefArrearsFromSalaryForm_data() {
-        // salary: what was done on the salary form; typed: typed into the arrears of 2011-12 first
+        // salary: done on the salary form; typed: into the arrears of 2011-12 first
         columns<QString, QString, QString>("salary", "typed", "arrears");
         row("calculated-fills-4104", {"calculate", "", "4104"});
         row("typed-figure-kept", {"calculate", "5000", "5000"});
@@ -424,8 +414,7 @@ private slots:
         QCOMPARE(f.txtarr[6]->text(), arrears);
     }
 
-    // Every figure, the date of birth and the sex withdraw Back (and Print, checked with the
-    // refusals) until Calculate.
+    // Every figure, the date of birth and the sex withdraw Back and Print until Calculate.
     void reliefChangesWithdrawPrintAndBack() {
         ReliefForm& f = openRelief();
         f.txtitem[3]->setText("100000"); // above every arrears typed

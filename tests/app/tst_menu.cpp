@@ -1,6 +1,5 @@
-// The File and Help menus as a user meets them: their keys from every form, the keyboard
-// after a menu and a dialog, the pages following Print, the title's mark, the recent files,
-// and the desktop's own dialogs and questions.
+// The File and Help menus as a user meets them: their keys from every form, the keyboard after
+// a menu and a dialog, the pages, the title's mark, the recent files, the desktop's dialogs.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -14,8 +13,7 @@ using namespace testing;
 
 namespace {
 
-// Answers the modal dialogs that come up, one step for each, in turn, as a user would, for
-// as long as the returned timer lives.
+// Answers each modal dialog that comes up with the next step, while the timer lives.
 std::unique_ptr<QTimer> answerDialogs(QList<std::function<void(QWidget*)>> steps) {
     auto timer = std::make_unique<QTimer>();
     QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
@@ -84,8 +82,7 @@ private slots:
         QCOMPARE(hub.program.ended(), effect == "ended");
     }
 
-    // After Alt and Escape a dialog leaves the menu bar holding the keys: they go back to
-    // the field that had them, which keeps its text and caret.
+    // After Alt, Escape and a dialog the keys go back to the field that had them, its caret kept.
     void keyboardAfterMenuAndDialog_data() {
         columns<Qt::Key>("menu");
         QTest::newRow("file-menu") << Qt::Key_F;
@@ -117,8 +114,7 @@ private slots:
         QCOMPARE(name->text(), QString("Ravi Kumar7"));
     }
 
-    // Export and Print Preview of the computation follow Print; the year is marked modified
-    // with or without a file; About has a title of its own.
+    // Export and Print Preview follow Print; the year is marked modified; About has a title.
     void pagesAndMarkFollowTheYear() {
         Hub hub;
         const WorksheetMenu& m = hub.program.menu();
@@ -133,9 +129,8 @@ private slots:
         QCOMPARE(hub.fakes.messages.titles, QStringList{"About Fiscora1213"});
     }
 
-    // The recent files are right at once, tell two of one name apart by their folders, and
-    // lose a file that cannot be opened. Save As starts at the year's own file, Open in the
-    // folder of the file used last.
+    // The recent files: right at once, two of one name told apart by their folders, one that
+    // cannot be opened dropped. Save As starts at the year's file, Open in the last folder.
     void recentFiles() {
         Hub hub;
         QDir(dir_.path()).mkpath("a");
@@ -157,8 +152,8 @@ private slots:
         QCOMPARE(recentShown(hub.program), QStringList{"&1 emp.fiscora"});
     }
 
-    // The dialog asked before replacing only the name as typed: a file under the name with
-    // its extension is replaced only when the user agrees, else the dialog comes back.
+    // A file under the name with its extension is replaced only when the user agrees, else
+    // the dialog comes back.
     void saveDialogAddsExtensionAndAsks_data() {
         columns<QString, QString, bool, QString>("typed", "existing", "replace", "saved");
         // clang-format off

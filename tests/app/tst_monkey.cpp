@@ -1,8 +1,7 @@
-// A seeded monkey typing, erasing, clicking, pressing keys and closing forms through a
-// real Program, with its promises checked after each action: each Calculate writes its rule
-// applied to the inputs the form showed, or refuses (a message, nothing written) exactly when
-// the rule cannot be worked; an enabled Back or Print stands for the figures its Calculate
-// worked from; outputs and carriers hold numbers; a Print prints or says why not.
+// A seeded monkey typing, clicking, pressing keys and closing forms through a real Program.
+// After each action: each Calculate wrote its rule on the inputs the form showed, or refused
+// (a message, nothing written) exactly when the rule cannot be worked; an enabled Back or Print
+// stands for the figures Calculate worked from; outputs hold numbers; Print prints or says why.
 #include "app/program.h"
 #include "common/amount.h"
 #include "rules/house_income.h"
@@ -30,8 +29,7 @@ void put(Figures& out, const QString& names, std::initializer_list<double> figur
 
 template <typename In> using Members = std::initializer_list<double In::*>;
 
-// What Calculate must write, from the form as it stands before it; nothing when the form
-// must refuse (an input it cannot read, a result out of range).
+// What Calculate must write, from the form as it stands; nothing when it must refuse.
 std::optional<Figures> predict(const QWidget* f) {
     using namespace fiscora;
     const QString form = f->objectName();
@@ -129,8 +127,7 @@ std::optional<Figures> predict(const QWidget* f) {
     return ok ? std::optional(out) : std::nullopt;
 }
 
-// Every figure and choice of a form, "name=text"; the name and the increment box aside,
-// which no Back or Print depends on.
+// Every figure and choice of a form, "name=text", but the name and the increment box.
 QStringList figures(const QWidget* form) {
     QStringList out;
     for (const auto& [name, shown] : snapshot(form).asKeyValueRange()) {
@@ -142,8 +139,7 @@ QStringList figures(const QWidget* form) {
     return out;
 }
 
-// What a user might type: figures of every size and sign, texts that are partly or not at all
-// a number, other scripts' digits.
+// Figures of every size and sign, texts partly or not at all a number, other scripts' digits.
 QString textFor(std::mt19937_64& random) {
     static const QStringList odd =
         QString::fromUtf8(

@@ -1,5 +1,5 @@
-// Printing through the hub: what each page takes from which form, and a page that cannot be
-// printed offered as a PDF file or reported. Where each line stands is tested in tests/reports.
+// Printing through the hub: what each page takes from which form; a page not printed offered
+// as a PDF or reported. Where each line stands: tests/reports.
 #include "support/hub.h"
 #include "support/pdf.h"
 #include "support/table.h"
@@ -48,10 +48,9 @@ class TestPrinting : public QObject {
     toolkit::QtPrinters desktop_; // one for every test, as the program keeps one
 
 private slots:
-    // Detail forms never carried print "0", unseen. With every amount field a figure of its own
-    // (detail forms carried by Back), each page shows as many amounts as it has places, each
-    // once, each a field's figure or a sum the hub adds (the pension line, the arrears of
-    // January and February 2012). The statement is landscape, the other two portrait.
+    // Detail forms never carried print "0", unseen. With every amount field a figure of its own,
+    // each page shows as many amounts as it has places, each once, each a field's figure or a
+    // sum the hub adds (the pension line, the arrears of January and February 2012).
     void pagesTakeEveryField() {
         Hub hub;
         QTest::mouseClick(ready(hub, "computation"), Qt::LeftButton);
@@ -145,8 +144,7 @@ private slots:
         }));
     }
 
-    // A detail form calculated again without Back, or then closed, prints as its last Back
-    // carried it (its design values if it never did): the page agrees with the worksheet.
+    // A detail form calculated again without Back, or closed, prints as its last Back carried it.
     void detailFormsPrintAsCarried_data() {
         columns<bool, bool, bool>("house", "carried", "close");
         QTest::newRow("house-property-recalculated-without-back") << true << true << false;
@@ -186,7 +184,7 @@ private slots:
     }
 
     // Without a printer the user is asked and only the file chosen is written; a page lost or
-    // unprintable is reported. No figure changes; Print stays ready for another try.
+    // unprintable is reported. No figure changes; Print stays ready.
     void printingFails_data() {
         // setup: page/cause; dialogs: save dialogs shown; written: pages written to a PDF file
         columns<QString, int, int, QString>("setup", "dialogs", "written", "message");
@@ -239,10 +237,9 @@ private slots:
         QVERIFY(print->isEnabled());
     }
 
-    // The system's default printer, a CUPS queue whose back end writes PDF files (started by
-    // tests/print/cups-queue), puts out the page saved when no printer is installed: one sheet
-    // of its size, the same words at the same places. The rows print in turn on one printer,
-    // each left by the row before in the other orientation.
+    // The default printer, a CUPS queue writing PDF files (tests/print/cups-queue), puts out the
+    // page saved when no printer is installed; the rows print in turn on one printer, each left
+    // by the row before in the other orientation.
     void printsThroughTheQueue_data() {
         columns<QString>("page");
         QTest::newRow("computation-portrait") << "computation";
@@ -273,8 +270,7 @@ private slots:
         QVERIFY(QFile::remove(printed) && hub.shown().isEmpty());
         QVERIFY(saved.pages == 1 && sheet.pages == 1);
         QCOMPARE(saved.width > saved.height, page == "statement");
-        // A page may come out turned on the sheet, as a landscape page goes on paper fed upright:
-        // its top along the sheet's left edge (the queue's LandscapeOrientation: Plus90).
+        // A landscape page comes out turned, its top along the sheet's left edge (Plus90).
         const bool turned = sheet.width != saved.width;
         QCOMPARE(turned ? QSizeF(sheet.height, sheet.width) : QSizeF(sheet.width, sheet.height),
                  QSizeF(saved.width, saved.height));
@@ -284,10 +280,8 @@ private slots:
             words << (turned ? PdfWord{w.text, h - w.bottom, w.left, h - w.top, w.right} : w);
         }
         QCOMPARE(words.size(), saved.words.size());
-        // Every word where it was saved, to 0.002 inch: the back end writes its page on a grid
-        // of 1/720 inch. It embeds the fonts anew, with ascents of their own, so that each box
-        // starts lower by a share of its height, one share for the page: found from the
-        // tallest and the shortest box.
+        // Every word where it was saved, to 0.002 inch (the back end's grid is 1/720 inch). Its
+        // fonts, embedded anew, start each box lower by one share of its height for the page.
         QList<QPointF> drops; // of each word's box: its height, and how much lower it starts
         for (const PdfWord& e : saved.words) {
             const auto off = [&e](const PdfWord& w) {

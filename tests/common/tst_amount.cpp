@@ -1,6 +1,5 @@
-// Reading and writing amounts, what every form relies on to turn text into figures: odd texts
-// and figures by table. The properties every text and figure keeps, rounding's among them, are
-// checked on random texts by the fuzz target, which runs as a test too (fuzz/).
+// Reading and writing amounts: odd texts and figures by table. The properties every text and
+// figure keeps are checked on random texts by the fuzz target (fuzz/), a test too.
 #include "common/amount.h"
 #include "support/table.h"
 

@@ -1,6 +1,6 @@
-// The printed pages are tables drawn by one function, checked on a small table of the test's
-// own; each real page against its own table (every field reaches it, a too wide amount is
-// refused by name, on a real PDF each text stands where its cell puts it) and as approved.
+// The drawing function on a small table of the test's own; each real page against its own
+// table (every field on it, a too wide amount refused by name, each text where its cell puts it
+// on a real PDF) and as approved.
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
@@ -23,8 +23,7 @@ struct Sample {
     QString a, b;
 };
 
-// Two rows in two fonts: left, centred, an amount with the space of its column, a text
-// worked out from the data, and a rule.
+// Two rows in two fonts: left, centred, an amount in its column, a worked-out text; a rule.
 // clang-format off
 Page<Sample> samplePage(double bound) {
     return named(Page<Sample>{Orientation::Landscape, {
@@ -42,8 +41,7 @@ QString described(double x, double y, const QString& text, const FontState& f) {
         .arg(f.bold ? " bold" : "", f.italic ? " italic" : "", f.underline ? " underlined" : "");
 }
 
-// The data of a page, field k holding text(k). The compiler counts the fields: one too many
-// does not compile, one too few warns.
+// The data of a page, field k holding text(k); the compiler counts the fields.
 template <typename Data, std::size_t... K>
 Data filled(const std::function<QString(std::size_t)>& text, std::index_sequence<K...>) {
     return Data{text(K)...};
@@ -53,8 +51,7 @@ template <> constexpr std::size_t fields<ComputationData> = 46;
 template <> constexpr std::size_t fields<SalaryStatementData> = 117;
 template <> constexpr std::size_t fields<ReliefData> = 69;
 
-// Every field a distinct figure of ten digits, as the forms' fields hold at most; 309 digits
-// in the field `wide`.
+// Every field a distinct ten-digit figure, as the forms hold at most; 309 digits in `wide`.
 template <typename Data> Data sample(std::size_t wide = fields<Data>) {
     return filled<Data>(
         [wide](std::size_t k) {
@@ -88,8 +85,7 @@ void checkEveryField(const Page<Data>& page, std::size_t field, const QString& n
 }
 
 // Prints the page to a real PDF (the printer left in the other orientation): one sheet, nothing
-// off it, every text where its cell puts it to 0.01 inch (labels by their first word, amounts
-// by their last, centred texts by both), and every word as last approved.
+// off it, each text where its cell puts it to 0.01 inch, every word and rule as last approved.
 template <typename Data>
 void checkPdf(const QString& name, const Page<Data>& page,
               bool (*print)(toolkit::Printer&, const Data&)) {
@@ -108,9 +104,7 @@ void checkPdf(const QString& name, const Page<Data>& page,
     for (const testing::PdfWord& w : words) {
         QVERIFY2(w.right < pdf.width - 0.25, qPrintable(w.text + " runs off the page"));
     }
-    // Every word at its place and size, and every rule, as last approved, to 0.001 inch; a page
-    // changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is
-    // committed.
+    // To 0.001 inch; a page changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1.
     QStringList placed;
     for (const testing::PdfWord& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
@@ -160,8 +154,7 @@ class TestReports : public QObject {
     Q_OBJECT
 private slots:
 
-    // Each row in its own font, whatever the printer was left at; each cell at its x as it is
-    // aligned; the rules after the texts; one landscape page.
+    // Each row in its own font, whatever the printer was left at; each cell at its x as aligned.
     void drawing() {
         testing::RecordingPrinter printer;
         printer.setItalic(true);
@@ -220,9 +213,8 @@ private slots:
         }
     }
 
-    // Two texts: the 80CCD line from the government's and employee's shares. Six: the DA Arr.
-    // line from the dearness, MGC and transport arrears of January and February 2012, and their
-    // total. A sum too large to add refuses the page by the line's name, never prints "inf".
+    // The 80CCD line from two shares; the DA Arr. line from the DA, MGC and TPA arrears of
+    // January and February 2012, and their total. Too large to add: refused by the line's name.
     void sums_data() {
         columns<QStringList, QStringList>("texts", "sums");
         auto row = [](const char* name, QStringList texts, QStringList sums) {

@@ -23,8 +23,7 @@ namespace {
 const YearLaw& law = law2012();
 constexpr double kept = -999; // what a cell showed before the run, to see it kept
 
-// A year with the same pay in every month, as typing it into "Jan 12" gives; the selections
-// parsed from their texts as the form parses them.
+// The same pay in every month, as typed into "Jan 12"; the selections parsed as the form does.
 PayInputs year(double bp, double gp, const std::string& hra = "X", const std::string& tpa = "A/A-1",
                const std::string& nps = "Y", bool increment = true) {
     PayInputs in;
@@ -165,8 +164,7 @@ private slots:
         QCOMPARE(given, expected);
     }
 
-    // One month's cell from one month's pay, every other month 0; the selection text is that
-    // of the cell's column ("X", "A/A-1" and "Y" for the others).
+    // One month's cell from one month's pay, every other month 0 ("X", "A/A-1", "Y" elsewhere).
     void payCell_data() {
         // cell: column:selection
         columns<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");

@@ -11,8 +11,7 @@ class TestSalaryForm : public QObject {
     RecordingMessages messages;
     std::unique_ptr<SalaryForm> f;
 
-    // Clicks into the field, as a user would, and types over its text, which the click
-    // selects (the name is selected by the user: Ctrl+A).
+    // Clicks into the field and types over its text, which the click selects (the name: Ctrl+A).
     void typeIn(const QString& name, const QString& text) {
         auto* combo = f->findChild<QComboBox*>(name);
         QLineEdit* edit = combo ? combo->lineEdit() : find(f.get(), name);
@@ -49,11 +48,9 @@ private slots:
         QCOMPARE(lists, QStringList({"N Y N", "X X Y Z NA", "A/A-1 A/A-1 Oth. NA"}));
     }
 
-    // After Calculate, an edit changes the field edited and, in a pay column, every month
-    // below it; an emptied entry shows "0". B.PAY shows 1 to "Sep 12", 7 to "Dec 12" and 5
-    // below, so a copy down must pass months that already show its figure. A figure or a
-    // selection withdraws Print and Back until the next Calculate; the name and the
-    // increment box do not.
+    // After Calculate, an edit changes the field and, in a pay column, every month below it
+    // (B.PAY 1, 7 from "Oct 12", 5 from "Jan 13": a copy passes months showing its figure); an
+    // emptied entry shows "0". All but the name and the increment box withdraw Print and Back.
     void editAfterCalculate_data() {
         // edit: field=keys typed over its selected text
         columns<QString, bool, QString>("edit", "withdraws", "shown");
@@ -89,8 +86,7 @@ private slots:
             QCOMPARE(find(f.get(), field)->selectedText(),
                      QString("0")); // the next key replaces it
         }
-        // What should change: the field and, in a pay column, the months below it, wherever
-        // the figure is not shown already.
+        // The field and, in a pay column, the months below it, where the figure is not shown.
         QStringList expected;
         const bool pay = field.startsWith("txtbp") || field.startsWith("txtgp");
         const int editedRow = field.mid(field.indexOf('(') + 1).chopped(1).toInt();
@@ -113,10 +109,9 @@ private slots:
         QCOMPARE(button(f.get(), "cmdbak")->isEnabled(), !withdraws);
     }
 
-    // The whole year, calculated by the button or by Enter (in an output, too). Then the
-    // increment, ticked, is written and carried down at every Calculate over pay typed below
-    // it; not ticked, the pay stays as typed; and a selection typed as none of its entries
-    // leaves its column as it was.
+    // The whole year, calculated by the button or by Enter in an output. The increment, ticked,
+    // is carried down over pay typed below it; not ticked, the pay stays as typed; a selection
+    // typed as none of its entries leaves its column as it was.
     void wholeYear_data() {
         QTest::addColumn<QString>("press");
         QTest::newRow("calculate-clicked") << "cmdcal";
@@ -165,8 +160,8 @@ private slots:
         QVERIFY(button(f.get(), "cmdprn")->isEnabled() && button(f.get(), "cmdbak")->isEnabled());
     }
 
-    // A ten-character figure shows whole in every cell, inside its frame: drawn alike with the
-    // caret at either end (a figure cut at one end scrolls with the caret), the frame as with "0".
+    // A ten-character figure shows whole inside every cell's frame: alike with the caret at
+    // either end (a figure cut at one end would scroll), the frame as with "0".
     void tenCharacterFiguresShowWhole() {
         button(f.get(), "cmdcal")->setFocus(); // no caret drawn
         for (toolkit::TextBox* box : f->findChildren<toolkit::TextBox*>()) {

@@ -1,6 +1,5 @@
-// The toolkit's shared behaviour: Enter presses the default button, amounts never stay
-// empty and read as they show, a change withdraws the guarded buttons, and a PDF file is
-// written whole or not at all. Lazy forms come and go in the form tests.
+// The toolkit's shared behaviour: Enter presses the default button, amounts never stay empty
+// and read as they show, a change withdraws the guarded buttons, a PDF is written whole or not.
 #include "support/controls.h"
 #include "support/pdf.h"
 #include "support/table.h"
@@ -26,17 +25,10 @@ namespace {
 
 struct Sample : toolkit::Form {
     Sample() : Form("sample", "Sample", 4000, 3000, Qt::cyan) {
-        field = new TextBox(this, "field", TextBox::Kind::Entry, 0, 0, 1215, 285);
-        name = new TextBox(this, "name", TextBox::Kind::FreeText, 0, 400, 1215, 285);
-        limited = new TextBox(this, "limited", TextBox::Kind::Entry, 0, 800, 1215, 285);
-        combo = new QComboBox(this);
         combo->setObjectName("combo");
         combo->setEditable(true);
         combo->addItems({"X", "Y"});
-        check = new QCheckBox("tick", this);
         check->setObjectName("check");
-        calculate = new QPushButton("&Calculate", this);
-        back = new QPushButton("&Back", this);
         back->setObjectName("back");
         back->setEnabled(false);
         setDefaultButton(calculate);
@@ -50,13 +42,13 @@ struct Sample : toolkit::Form {
         toolkit::markPartialReading(field);
         toolkit::limitTyping(limited, 10);
     }
-    TextBox* field;
-    TextBox* name;
-    TextBox* limited;
-    QComboBox* combo;
-    QCheckBox* check;
-    QPushButton* calculate;
-    QPushButton* back;
+    TextBox* field = new TextBox(this, "field", TextBox::Kind::Entry, 0, 0, 1215, 285);
+    TextBox* name = new TextBox(this, "name", TextBox::Kind::FreeText, 0, 400, 1215, 285);
+    TextBox* limited = new TextBox(this, "limited", TextBox::Kind::Entry, 0, 800, 1215, 285);
+    QComboBox* combo = new QComboBox(this);
+    QCheckBox* check = new QCheckBox("tick", this);
+    QPushButton* calculate = new QPushButton("&Calculate", this);
+    QPushButton* back = new QPushButton("&Back", this);
     int calculations = 0;
 };
 
@@ -94,8 +86,8 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    // What the user types or pastes, or the program writes, over a field holding `start`: what
-    // the field shows, and the tooltip of a figure read only in part (empty when read whole).
+    // Typed, pasted or written over `start`: what the field shows, and how a figure read only
+    // in part is marked.
     void fieldShowsWhatItReads_data() {
         // how: type or paste over all, "-at-end", "-at-3"; or write
         columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
