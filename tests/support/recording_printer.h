@@ -11,22 +11,17 @@ namespace testing {
 struct FontState {
     QString name;
     double size = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    bool bold = false, italic = false, underline = false;
     bool operator==(const FontState&) const = default;
 };
 
 struct PageMark {
     enum class Kind { Text, Line };
     Kind kind = Kind::Text;
-    double x = 0;  // text: left edge; rule: first end
-    double y = 0;  // text: top of its line; rule: first end
-    double x2 = 0; // rule: second end
-    double y2 = 0;
+    double x = 0, y = 0;   // text: left edge, top of its line; rule: first end
+    double x2 = 0, y2 = 0; // rule: second end
     QString text;
-    FontState font;   // the font the text was printed in
-    double width = 0; // the text's width in that font
+    FontState font; // the font the text was printed in
     bool operator==(const PageMark&) const = default;
 };
 
@@ -51,10 +46,10 @@ public:
     void setUnderline(bool on) override { font.underline = on; }
     double textWidth(const QString& text) override { return widthOf(text, font); }
     void print(double x, double y, const QString& text) override {
-        mark({PageMark::Kind::Text, x, y, 0, 0, text, font, widthOf(text, font)});
+        mark({PageMark::Kind::Text, x, y, 0, 0, text, font});
     }
     void drawLine(double x1, double y1, double x2, double y2) override {
-        mark({PageMark::Kind::Line, x1, y1, x2, y2, {}, {}, 0});
+        mark({PageMark::Kind::Line, x1, y1, x2, y2, {}, {}});
     }
     bool endDocument() override;
     QString failure() const override { return failure_; }
