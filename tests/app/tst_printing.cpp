@@ -202,8 +202,7 @@ private slots:
         auto [setup, dialogs, written, message] =
             fetch<QString, int, int, QString>("setup", "dialogs", "written", "message");
         Hub hub;
-        const QString page = setup.section('/', 0, 0);
-        const QString cause = setup.section('/', 1);
+        const QString page = setup.section('/', 0, 0), cause = setup.section('/', 1);
         RecordingPrinters& printers = hub.fakes.printers;
         printers.installed = cause == "jammed" || cause == "nps";
         printers.printer.failWith = cause == "jammed" ? "The printer jammed." : "";

@@ -59,19 +59,18 @@ class TestToolkit : public QObject {
 private slots:
     void enterPressesDefault_data() {
         // enabled: the default button
-        columns<QString, int, bool, int>("focus", "key", "enabled", "presses");
-        QTest::newRow("keypad-enter-in-amount") << "field" << int(Qt::Key_Enter) << true << 1;
-        QTest::newRow("return-in-combo-box-adds-no-item")
-            << "combo" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("return-on-check-box") << "check" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("return-on-other-button") << "back" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("default-disabled-nothing") << "field" << int(Qt::Key_Return) << false << 0;
-        QTest::newRow("escape-nothing-form-stays") << "field" << int(Qt::Key_Escape) << true << 0;
+        columns<QString, Qt::Key, bool, int>("focus", "key", "enabled", "presses");
+        QTest::newRow("keypad-enter-in-amount") << "field" << Qt::Key_Enter << true << 1;
+        QTest::newRow("return-in-combo-box-adds-no-item") << "combo" << Qt::Key_Return << true << 1;
+        QTest::newRow("return-on-check-box") << "check" << Qt::Key_Return << true << 1;
+        QTest::newRow("return-on-other-button") << "back" << Qt::Key_Return << true << 1;
+        QTest::newRow("default-disabled-nothing") << "field" << Qt::Key_Return << false << 0;
+        QTest::newRow("escape-nothing-form-stays") << "field" << Qt::Key_Escape << true << 0;
     }
 
     void enterPressesDefault() {
         auto [focus, key, enabled, presses] =
-            fetch<QString, int, bool, int>("focus", "key", "enabled", "presses");
+            fetch<QString, Qt::Key, bool, int>("focus", "key", "enabled", "presses");
         Sample form;
         form.back->setEnabled(true);
         form.calculate->setEnabled(enabled);
@@ -80,7 +79,7 @@ private slots:
         QWidget* target = form.findChild<QWidget*>(focus);
         target->setFocus();
         QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyClick(form.windowHandle(), Qt::Key(key));
+        QTest::keyClick(form.windowHandle(), key);
         QCOMPARE(form.calculations, presses);
         QCOMPARE(form.combo->count(), 2);
         QVERIFY(form.isVisible());
