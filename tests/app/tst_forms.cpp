@@ -402,10 +402,18 @@ private slots:
     void reliefChangesWithdrawPrintAndBack() {
         ReliefForm& f = openRelief();
         f.txtitem[3]->setText("100000"); // above every arrears typed
-        checkChangesWithdrawBack(&f, "cmdbak", {"optfemale", "optmale"});
-        f.cmdcal->click();
-        f.dtpdob->setDate(f.dtpdob->date().addDays(1));
-        QVERIFY(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled());
+        QStringList changes{"optfemale", "optmale", "dtpdob"};
+        for (const auto* box : f.findChildren<toolkit::TextBox*>()) {
+            if (!box->isReadOnly()) {
+                changes << box->objectName() + "=" + box->text() + "5"; // a digit typed after
+            }
+        }
+        for (const QString& change : changes) {
+            f.cmdcal->click();
+            QVERIFY(f.cmdbak->isEnabled() && f.cmdprn->isEnabled());
+            change == "dtpdob" ? f.dtpdob->setDate(f.dtpdob->date().addDays(1)) : fill(&f, change);
+            QVERIFY2(!f.cmdbak->isEnabled() && !f.cmdprn->isEnabled(), qPrintable(change));
+        }
     }
 };
 

@@ -119,22 +119,4 @@ inline void checkCalculate(const QStringList& messages, toolkit::Form* form, con
     }
 }
 
-// Every change withdraws the guarded button (Back, Print) until Calculate gives it back: a
-// digit typed after the figure of each field the user can type in, then each change named,
-// in turn.
-inline void checkChangesWithdrawBack(toolkit::Form* form, const QString& guarded,
-                                     QStringList changes = {}) {
-    for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
-        if (box->isVisible() && !box->isReadOnly()) {
-            changes.prepend(box->objectName() + "=" + box->text() + "5");
-        }
-    }
-    for (const QString& change : changes) {
-        form->defaultButton()->click();
-        QVERIFY(button(form, guarded)->isEnabled());
-        fill(form, change);
-        QVERIFY2(!button(form, guarded)->isEnabled(), qPrintable(change));
-    }
-}
-
 } // namespace testing
