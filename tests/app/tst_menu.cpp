@@ -129,8 +129,7 @@ private slots:
         QCOMPARE(hub.fakes.messages.titles, QStringList{"About Fiscora1213"});
     }
 
-    // The recent files: right at once, two of one name told apart by their folders, one that
-    // cannot be opened dropped. Save As starts at the year's file, Open in the last folder.
+    // Recent files: two of one name told apart, one lost dropped; Save As and Open start there.
     void recentFiles() {
         Hub hub;
         QDir(dir_.path()).mkpath("a");
@@ -152,8 +151,7 @@ private slots:
         QCOMPARE(recentShown(hub.program), QStringList{"&1 emp.fiscora"});
     }
 
-    // A file under the name with its extension is replaced only when the user agrees, else
-    // the dialog comes back.
+    // A file under the name with its extension replaced only if the user agrees, else asked again.
     void saveDialogAddsExtensionAndAsks_data() {
         columns<QString, QString, bool, QString>("typed", "existing", "replace", "saved");
         // clang-format off

@@ -1,5 +1,4 @@
-// Reading and writing amounts: odd texts and figures by table. The properties every text and
-// figure keeps are checked on random texts by the fuzz target (fuzz/), a test too.
+// Amounts read and written: odd texts and figures (their properties: the fuzz target).
 #include "common/amount.h"
 #include "support/table.h"
 

@@ -1,6 +1,5 @@
-// The drawing function on a small table of the test's own; each real page against its own
-// table (every field on it, a too wide amount refused by name, each text where its cell puts it
-// on a real PDF) and as approved.
+// The drawing function on a table of the test's own; each real page against its own table and
+// as approved.
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
@@ -60,8 +59,7 @@ template <typename Data> Data sample(std::size_t wide = fields<Data>) {
         std::make_index_sequence<fields<Data>>{});
 }
 
-// Each field, made 309 digits long, changes a text of the page; the page is refused exactly
-// when an amount changed, naming the first such amount. `field` is refused as `name`.
+// Each field, made 309 digits long, changes the page, refused exactly when an amount changed.
 template <typename Data>
 void checkEveryField(const Page<Data>& page, std::size_t field, const QString& name) {
     const Data base = sample<Data>();
@@ -101,12 +99,9 @@ void checkPdf(const QString& name, const Page<Data>& page,
     QVERIFY2(pdf.pages == 1, "not one page, or no pdfinfo: run scripts/install-deps");
     QCOMPARE(pdf.width > pdf.height, landscape);
     const QList<testing::PdfWord>& words = pdf.words;
+    QStringList placed; // to 0.001 inch; a page changed on purpose: FISCORA_UPDATE_GOLDEN=1
     for (const testing::PdfWord& w : words) {
         QVERIFY2(w.right < pdf.width - 0.25, qPrintable(w.text + " runs off the page"));
-    }
-    // To 0.001 inch; a page changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1.
-    QStringList placed;
-    for (const testing::PdfWord& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
                       w.text;
     }
@@ -213,8 +208,7 @@ private slots:
         }
     }
 
-    // The 80CCD line from two shares; the DA Arr. line from the DA, MGC and TPA arrears of
-    // January and February 2012, and their total. Too large to add: refused by the line's name.
+    // The 80CCD and DA Arr. lines add their figures; too large to add: refused by the line.
     void sums_data() {
         columns<QStringList, QStringList>("texts", "sums");
         auto row = [](const char* name, QStringList texts, QStringList sums) {

@@ -1,5 +1,4 @@
-// The rules on the year's law: the worksheet's tax, the pay table, exempt HRA, house income,
-// the chapter VI-A limits; the tax of 2005-06 to 2012-13, their categories, relief u/s 89(1).
+// The rules on the law of 2012-13 and the earlier years, by worked examples and boundaries.
 #include "rules/house_income.h"
 #include "rules/hra_exemption.h"
 #include "rules/pay_table.h"
@@ -365,12 +364,7 @@ private slots:
         auto [income, arrears, item3, items, row2011] =
             fetch<Years, Years, double, Figures, Figures>("income", "arrears", "item3", "items",
                                                           "row2011");
-        ReliefInputs in;
-        in.birth = {1960, 1, 1};
-        in.totalIncome = income;
-        in.arrears = arrears;
-        in.incomeWithArrears = item3;
-        const ReliefFigures f = computeRelief(in);
+        const ReliefFigures f = computeRelief({{1960, 1, 1}, Sex::Male, income, arrears, item3});
         QCOMPARE(Figures(f.items.begin(), f.items.end()), items);
         const ReliefRow& r = f.rows[6];
         QCOMPARE(Figures({r.incomeWithArrears, r.taxOnIncome, r.taxWithArrears, r.difference}),

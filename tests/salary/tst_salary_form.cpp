@@ -103,9 +103,8 @@ private slots:
         QCOMPARE(button(f.get(), "cmdbak")->isEnabled(), !withdraws);
     }
 
-    // The whole year, calculated by the button or by Enter in an output. The increment, ticked,
-    // is carried down over pay typed below it; not ticked, the pay stays as typed; a selection
-    // typed as none of its entries leaves its column as it was.
+    // The whole year by the button or Enter; the increment carried down over pay typed below it
+    // only when ticked; a selection typed as none of its entries leaves its column.
     void wholeYear_data() {
         QTest::addColumn<QString>("press");
         QTest::newRow("calculate-clicked") << "cmdcal";
@@ -154,8 +153,7 @@ private slots:
         QVERIFY(button(f.get(), "cmdprn")->isEnabled() && button(f.get(), "cmdbak")->isEnabled());
     }
 
-    // A ten-character figure shows whole inside every cell's frame: alike with the caret at
-    // either end (a figure cut at one end would scroll), the frame as with "0".
+    // A ten-character figure shows whole in every cell: alike with the caret at either end.
     void tenCharacterFiguresShowWhole() {
         button(f.get(), "cmdcal")->setFocus(); // no caret drawn
         for (toolkit::TextBox* box : f->findChildren<toolkit::TextBox*>()) {
@@ -171,8 +169,7 @@ private slots:
         }
     }
 
-    // Calculate refuses an entry (focus on it) or a result out of range, Back an output no
-    // Calculate would leave: named in a message, nothing changed, nothing carried.
+    // Refused by Calculate or Back, named: nothing changed, nothing carried.
     void refused_data() {
         columns<QString, QString>("writes", "named");
         testing::row("jan-12-letters", {"txtbp(0)=21000abc", "B.PAY of Jan 12"});

@@ -1,6 +1,5 @@
 #pragma once
-// A printer that records every text and rule of its pages, for tests of the printed
-// reports: what was printed, where, and in which font.
+// A printer that records every text and rule of its pages: where, and in which font.
 #include "toolkit/printer.h"
 
 #include <QList>
@@ -61,8 +60,7 @@ public:
     QList<RecordedPage> pages; // documents that came out
     // Where documents come out; a copy of this printer hands them to the original.
     QList<RecordedPage>* out = &pages;
-    // When not empty, every document fails at its end with this reason, as a printer
-    // that jams or goes offline would.
+    // When not empty, every document fails at its end with this reason, as a jammed printer.
     QString failWith;
 
 private:

@@ -1,5 +1,4 @@
-// The toolkit's shared behaviour: Enter presses the default button, amounts never stay empty
-// and read as they show, a change withdraws the guarded buttons, a PDF is written whole or not.
+// The toolkit's shared behaviour: Enter, the fields, the guarded buttons, a PDF written whole.
 #include "support/controls.h"
 #include "support/pdf.h"
 #include "support/table.h"
@@ -85,8 +84,7 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    // Typed, pasted or written over `start`: what the field shows, and how a figure read only
-    // in part is marked.
+    // Typed, pasted or written over `start`: what shows, and the mark of a figure read in part.
     void fieldShowsWhatItReads_data() {
         // how: type or paste over all, "-at-end", "-at-3"; or write
         columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
