@@ -28,16 +28,6 @@ std::unique_ptr<QTimer> answerDialogs(QList<std::function<void(QWidget*)>> steps
     return timer;
 }
 
-void pressButton(QWidget* box, const QString& text) {
-    for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) {
-        if (b->text() == text) {
-            b->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no button " + text));
-}
-
 QStringList recentShown(Program& program) {
     QStringList shown;
     for (QAction* a : program.menu().mnuFile->actions()) {
@@ -180,7 +170,11 @@ private slots:
         };
         QList<std::function<void(QWidget*)>> steps{type};
         if (!existing.isEmpty()) {
-            steps << [&](QWidget* box) { pressButton(box, replace ? "&Yes" : "&No"); };
+            steps << [&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question);
+                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            };
             if (!replace) {
                 steps << [](QWidget* d) { static_cast<QDialog*>(d)->reject(); };
             }
