@@ -1,6 +1,5 @@
-// The worksheet and the detail forms driven as a user drives them, the forms opened and left
-// through the worksheet. A row's name begins with its form: "worksheet/", "salary/", "hra/",
-// "house/", "deductions/"; the relief form's tests, start-up and the link are named for them.
+// The worksheet and the detail forms as a user drives them, through the worksheet. A row's name
+// begins with its form ("hra/"); the relief form's tests, start-up and the link are named so.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -262,7 +261,6 @@ private slots:
         typeInto(mediclaim, typed);
         hub->fakes.messages.onInform = nullptr;
         QCOMPARE(whenShown, QStringList{typed});
-        QCOMPARE(hub->shown().size(), 1);
         QVERIFY(hub->shown()[0].startsWith("Deduction for Mediclaim Restricted to Rs.30,000/-"));
         QCOMPARE(mediclaim->text(), QString("30000"));
         QVERIFY(find(&f, "txt80g")->hasFocus());
@@ -315,11 +313,10 @@ private slots:
         f.cmdcal->click();
         QCOMPARE(f.cmdbak->isEnabled(), message.isEmpty());
         QCOMPARE(f.cmdprn->isEnabled(), message.isEmpty());
+        QCOMPARE(hub->shown().size(), message.isEmpty() ? 0 : 1);
         if (message.isEmpty()) {
-            QVERIFY(hub->shown().isEmpty());
             return;
         }
-        QCOMPARE(hub->shown().size(), 1);
         QVERIFY2(hub->shown()[0].contains(message), qPrintable(hub->shown()[0]));
         QCOMPARE(texts(&f, workedFields), workedShown);
         QWidget* fault = change.isEmpty() ? static_cast<QWidget*>(f.dtpdob)
@@ -369,8 +366,7 @@ private slots:
         row("changed-after-calculate-leaves-0", {"calculate;txtbp(5)=30000", "", "0"});
         row("never-opened-leaves-0", {"never", "", "0"});
     }
-    // The DA arrears of January and February 2012 (2052 each) go to 2011-12: only from a
-    // calculated table, and only into a field that shows "0".
+    // The DA arrears of Jan and Feb 2012 (2052 each) go to 2011-12, if calculated, into a "0".
     void reliefArrearsFromSalaryForm() {
         auto [salary, typed, arrears] =
             fetch<QString, QString, QString>("salary", "typed", "arrears");

@@ -1,5 +1,4 @@
-// The File and Help menus as a user meets them: their keys from every form, the keyboard after
-// a menu and a dialog, the pages, the title's mark, the recent files, the desktop's dialogs.
+// The File and Help menus as a user meets them, from every form, and the desktop's dialogs.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -122,8 +121,7 @@ private slots:
     // Recent files: two of one name told apart, one lost dropped; Save As and Open start there.
     void recentFiles() {
         Hub hub;
-        QDir(dir_.path()).mkpath("a");
-        QDir(dir_.path()).mkpath("b");
+        QVERIFY(QDir(dir_.path()).mkpath("a") && QDir(dir_.path()).mkpath("b"));
         const QString a = dir_.filePath("a/emp.fiscora"), b = dir_.filePath("b/emp.fiscora");
         QVERIFY(hub.program.year().saveTo(a));
         QCOMPARE(recentShown(hub.program), QStringList{"&1 emp.fiscora"});

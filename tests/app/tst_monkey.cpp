@@ -1,7 +1,6 @@
-// A seeded monkey typing, clicking, pressing keys and closing forms through a real Program.
-// After each action: each Calculate wrote its rule on the inputs the form showed, or refused
-// (a message, nothing written) exactly when the rule cannot be worked; an enabled Back or Print
-// stands for the figures Calculate worked from; outputs hold numbers; Print prints or says why.
+// A seeded monkey acting on a real Program; after each action each Calculate wrote its rule on
+// what the form showed, or refused (nothing written) exactly when it cannot be worked; Back and
+// Print stand for the figures calculated; outputs hold numbers; Print prints or says why.
 #include "app/program.h"
 #include "common/amount.h"
 #include "rules/house_income.h"
@@ -27,8 +26,6 @@ void put(Figures& out, const QString& names, std::initializer_list<double> figur
     }
 }
 
-template <typename In> using Members = std::initializer_list<double In::*>;
-
 // What Calculate must write, from the form as it stands; nothing when it must refuse.
 std::optional<Figures> predict(const QWidget* f) {
     using namespace fiscora;
@@ -44,7 +41,8 @@ std::optional<Figures> predict(const QWidget* f) {
         return v.value_or(0);
     };
     // The fields named, "txtbp txtda", read into the members given, in the same order.
-    auto bind = [&]<typename In>(In in, const QString& names, Members<In> members) {
+    auto bind = [&]<typename In>(In in, const QString& names,
+                                 std::initializer_list<double In::*> members) {
         auto member = members.begin();
         for (const QString& name : names.split(' ')) {
             in.** member++ = read(name);

@@ -27,14 +27,12 @@ bool printed(const RecordedPage& page, const QString& text) {
 // Calculates the form that prints the page; its Print button, enabled.
 QAbstractButton* ready(Hub& hub, const QString& page) {
     if (page == "statement") {
-        SalaryForm& f = hub.open("cmdcalgs", hub.program.salary());
-        f.calculate();
-        return button(&f, "cmdprn");
+        hub.open("cmdcalgs", hub.program.salary()).calculate();
+        return button(&hub.program.salary().get(), "cmdprn");
     }
     if (page == "relief") {
-        ReliefForm& f = hub.open("cmdcalrel89", hub.program.relief());
-        f.calculate();
-        return f.cmdprn;
+        hub.open("cmdcalrel89", hub.program.relief()).calculate();
+        return hub.program.relief().get().cmdprn;
     }
     hub.w.calculate();
     return button(&hub.w, "cmdprint");
@@ -47,9 +45,8 @@ class TestPrinting : public QObject {
     toolkit::QtPrinters desktop_; // one for every test, as the program keeps one
 
 private slots:
-    // Detail forms never carried print "0", unseen. With every amount field a figure of its own,
-    // each page shows as many amounts as it has places, each once, each a field's figure or a
-    // sum the hub adds (the pension line, the arrears of January and February 2012).
+    // Forms never carried print "0", unseen. With every amount a figure of its own, each page
+    // shows each once, each a field's figure or a sum the hub adds (80CCD, the DA arrears).
     void pagesTakeEveryField() {
         Hub hub;
         QTest::mouseClick(ready(hub, "computation"), Qt::LeftButton);
@@ -138,8 +135,7 @@ private slots:
         }));
     }
 
-    // A detail form calculated again without Back, or closed, prints as its last Back carried it;
-    // Print Preview shows the very page printed.
+    // Calculated again without Back, or closed, a form prints as carried; Preview shows it too.
     void detailFormsPrintAsCarried_data() {
         columns<bool, bool, bool>("house", "carried", "close");
         QTest::newRow("house-property-recalculated-without-back") << true << true << false;
@@ -234,8 +230,7 @@ private slots:
         QVERIFY(print->isEnabled());
     }
 
-    // A CUPS queue writing PDF files (tests/print/cups-queue) puts out the page saved without a
-    // printer; the rows print in turn on one printer, left in the other orientation.
+    // A CUPS queue (tests/print/cups-queue) puts out the page saved without a printer, in turn.
     void printsThroughTheQueue_data() {
         columns<QString>("page");
         QTest::newRow("computation-portrait") << "computation";

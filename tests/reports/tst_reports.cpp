@@ -1,5 +1,4 @@
-// The drawing function on a table of the test's own; each real page against its own table and
-// as approved.
+// The drawing function on a table of its own; each real page against its table and as approved.
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
@@ -8,7 +7,6 @@
 #include "support/table.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 #include <utility>
 
 using testing::columns, testing::fetch;
@@ -82,8 +80,7 @@ void checkEveryField(const Page<Data>& page, std::size_t field, const QString& n
     QVERIFY(unprintable(sample<Data>(field)).contains('"' + name + '"'));
 }
 
-// Prints the page to a real PDF (the printer left in the other orientation): one sheet, nothing
-// off it, each text where its cell puts it to 0.01 inch, every word and rule as last approved.
+// A real PDF: one sheet, each text at its cell to 0.01 inch, every word and rule as approved.
 template <typename Data>
 void checkPdf(const QString& name, const Page<Data>& page,
               bool (*print)(toolkit::Printer&, const Data&)) {

@@ -5,9 +5,7 @@
 #include "rules/relief89.h"
 #include "rules/section80.h"
 #include "rules/tax.h"
-#include "support/table.h"
-
-#include <QtTest>
+#include "support/table.h" // and QtTest
 
 using testing::columns, testing::fetch;
 using namespace fiscora;
@@ -85,8 +83,6 @@ HouseInputs let(double rent, double taxes, double interest = 0, double others = 
 HouseInputs own(LoanTaken loan, double interest) {
     return {Occupancy::SelfOccupied, loan, 0, 0, interest, 0};
 }
-constexpr auto before = LoanTaken::Before1April1999;
-constexpr auto after = LoanTaken::From1April1999;
 
 constexpr int receipt = earlierYears; // the row of 2012-13 in these tables
 
@@ -128,10 +124,10 @@ private slots:
         QTest::newRow("hra-negative-drawn-gives-nil") << hra({10000, 345, -500, 2000, 50000}) << Figures{12345, 1234, 0};
         QTest::newRow("hra-fractions-kept") << hra({1000.25, 0, 9999, 0, 5000.75}) << Figures{1000.25, 100, 4900.75};
         QTest::newRow("house-worked-example-let-out-not-capped") << house(let(120000, 6000, 200000)) << Figures{114000, 34200, 234200, -120200};
-        QTest::newRow("house-after-1999-capped") << house(own(after, 200000)) << Figures{0, 0, 150000, -150000};
-        QTest::newRow("house-before-1999-capped") << house(own(before, 200000)) << Figures{0, 0, 30000, -30000};
-        QTest::newRow("house-after-1999-149999-below") << house(own(after, 149999)) << Figures{0, 0, 149999, -149999};
-        QTest::newRow("house-before-1999-20000-below") << house(own(before, 20000)) << Figures{0, 0, 20000, -20000};
+        QTest::newRow("house-after-1999-capped") << house(own(LoanTaken::From1April1999, 200000)) << Figures{0, 0, 150000, -150000};
+        QTest::newRow("house-before-1999-capped") << house(own(LoanTaken::Before1April1999, 200000)) << Figures{0, 0, 30000, -30000};
+        QTest::newRow("house-after-1999-149999-below") << house(own(LoanTaken::From1April1999, 149999)) << Figures{0, 0, 149999, -149999};
+        QTest::newRow("house-before-1999-20000-below") << house(own(LoanTaken::Before1April1999, 20000)) << Figures{0, 0, 20000, -20000};
         QTest::newRow("house-repairs-4.5-to-4") << house(let(15, 0)) << Figures{15, 4, 4, 11};
         QTest::newRow("house-repairs-7.5-to-8") << house(let(25, 0)) << Figures{25, 8, 8, 17};
         QTest::newRow("house-negative-repairs-minus-4.5-to-4") << house(let(0, 15)) << Figures{-15, -4, -4, -11};

@@ -48,9 +48,8 @@ private slots:
         QCOMPARE(lists, QStringList({"N Y N", "X X Y Z NA", "A/A-1 A/A-1 Oth. NA"}));
     }
 
-    // After Calculate, an edit changes the field and, in a pay column, every month below it
-    // (B.PAY 1, 7 from "Oct 12", 5 from "Jan 13": a copy passes months showing its figure); an
-    // emptied entry shows "0". All but the name and the increment box withdraw Print and Back.
+    // An edit changes the field and, in a pay column, the months below (B.PAY 1, 7 from "Oct 12",
+    // 5 from "Jan 13"); all but the name and the increment box withdraw Print and Back.
     void editAfterCalculate_data() {
         // edit: field=keys typed over its selected text
         columns<QString, bool, QString>("edit", "withdraws", "shown");
@@ -103,8 +102,7 @@ private slots:
         QCOMPARE(button(f.get(), "cmdbak")->isEnabled(), !withdraws);
     }
 
-    // The whole year by the button or Enter; the increment carried down over pay typed below it
-    // only when ticked; a selection typed as none of its entries leaves its column.
+    // The whole year by the button or Enter; the increment carried down only when ticked.
     void wholeYear_data() {
         QTest::addColumn<QString>("press");
         QTest::newRow("calculate-clicked") << "cmdcal";

@@ -31,8 +31,7 @@ struct RecordedPage {
 
 class RecordingPrinter : public toolkit::Printer {
 public:
-    // A plain model of a proportional font, in inches: half an em a character, a tenth
-    // wider in bold, so that a width measured in the wrong font puts the text off its edge.
+    // Half an em a character, a tenth wider in bold: a width in the wrong font shows.
     static double widthOf(const QString& text, const FontState& font) {
         return text.size() * 0.5 * font.size / 72.0 * (font.bold ? 1.1 : 1.0);
     }

@@ -1,18 +1,14 @@
 // The toolkit's shared behaviour: Enter, the fields, the guarded buttons, a PDF written whole.
-#include "support/controls.h"
+#include "support/controls.h" // and the form, its fields, QtTest
 #include "support/pdf.h"
 #include "support/table.h"
 #include "toolkit/entry.h"
-#include "toolkit/form.h"
 #include "toolkit/look.h"
 #include "toolkit/printer.h"
-#include "toolkit/textbox.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QPushButton>
-#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
