@@ -1,6 +1,4 @@
-// The File and Help menus as a user meets them: their keys from every form, the keyboard
-// after a menu and a dialog, the pages following Print, the title's mark, the recent files,
-// and the desktop's own dialogs and questions.
+// The File and Help menus as a user meets them, from every form, and the desktop's dialogs.
 #include "support/hub.h"
 #include "support/table.h"
 
@@ -14,8 +12,7 @@ using namespace testing;
 
 namespace {
 
-// Answers the modal dialogs that come up, one step for each, in turn, as a user would, for
-// as long as the returned timer lives.
+// Answers each modal dialog that comes up with the next step, while the timer lives.
 std::unique_ptr<QTimer> answerDialogs(QList<std::function<void(QWidget*)>> steps) {
     auto timer = std::make_unique<QTimer>();
     QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
@@ -28,16 +25,6 @@ std::unique_ptr<QTimer> answerDialogs(QList<std::function<void(QWidget*)>> steps
                      });
     timer->start(10);
     return timer;
-}
-
-void pressButton(QWidget* box, const QString& text) {
-    for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) {
-        if (b->text() == text) {
-            b->click();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no button " + text));
 }
 
 QStringList recentShown(Program& program) {
@@ -84,8 +71,7 @@ private slots:
         QCOMPARE(hub.program.ended(), effect == "ended");
     }
 
-    // After Alt and Escape a dialog leaves the menu bar holding the keys: they go back to
-    // the field that had them, which keeps its text and caret.
+    // After Alt, Escape and a dialog the keys go back to the field that had them, its caret kept.
     void keyboardAfterMenuAndDialog_data() {
         columns<Qt::Key>("menu");
         QTest::newRow("file-menu") << Qt::Key_F;
@@ -117,8 +103,7 @@ private slots:
         QCOMPARE(name->text(), QString("Ravi Kumar7"));
     }
 
-    // Export and Print Preview of the computation follow Print; the year is marked modified
-    // with or without a file; About has a title of its own.
+    // Export and Print Preview follow Print; the year is marked modified; About has a title.
     void pagesAndMarkFollowTheYear() {
         Hub hub;
         const WorksheetMenu& m = hub.program.menu();
@@ -133,13 +118,10 @@ private slots:
         QCOMPARE(hub.fakes.messages.titles, QStringList{"About Fiscora1213"});
     }
 
-    // The recent files are right at once, tell two of one name apart by their folders, and
-    // lose a file that cannot be opened. Save As starts at the year's own file, Open in the
-    // folder of the file used last.
+    // Recent files: two of one name told apart, one lost dropped; Save As and Open start there.
     void recentFiles() {
         Hub hub;
-        QDir(dir_.path()).mkpath("a");
-        QDir(dir_.path()).mkpath("b");
+        QVERIFY(QDir(dir_.path()).mkpath("a") && QDir(dir_.path()).mkpath("b"));
         const QString a = dir_.filePath("a/emp.fiscora"), b = dir_.filePath("b/emp.fiscora");
         QVERIFY(hub.program.year().saveTo(a));
         QCOMPARE(recentShown(hub.program), QStringList{"&1 emp.fiscora"});
@@ -157,8 +139,7 @@ private slots:
         QCOMPARE(recentShown(hub.program), QStringList{"&1 emp.fiscora"});
     }
 
-    // The dialog asked before replacing only the name as typed: a file under the name with
-    // its extension is replaced only when the user agrees, else the dialog comes back.
+    // A file under the name with its extension replaced only if the user agrees, else asked again.
     void saveDialogAddsExtensionAndAsks_data() {
         columns<QString, QString, bool, QString>("typed", "existing", "replace", "saved");
         // clang-format off
@@ -187,7 +168,11 @@ private slots:
         };
         QList<std::function<void(QWidget*)>> steps{type};
         if (!existing.isEmpty()) {
-            steps << [&](QWidget* box) { pressButton(box, replace ? "&Yes" : "&No"); };
+            steps << [&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question);
+                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            };
             if (!replace) {
                 steps << [](QWidget* d) { static_cast<QDialog*>(d)->reject(); };
             }

@@ -1,8 +1,6 @@
-// A seeded monkey typing, erasing, clicking, pressing keys and closing forms through a
-// real Program, with its promises checked after each action: each Calculate writes its rule
-// applied to the inputs the form showed, or refuses (a message, nothing written) exactly when
-// the rule cannot be worked; an enabled Back or Print stands for the figures its Calculate
-// worked from; outputs and carriers hold numbers; a Print prints or says why not.
+// A seeded monkey acting on a real Program; after each action each Calculate wrote its rule on
+// what the form showed, or refused (nothing written) exactly when it cannot be worked; Back and
+// Print stand for the figures calculated; outputs hold numbers; Print prints or says why.
 #include "app/program.h"
 #include "common/amount.h"
 #include "rules/house_income.h"
@@ -29,10 +27,7 @@ void put(Figures& out, const QString& names, std::initializer_list<double> figur
     }
 }
 
-template <typename In> using Members = std::initializer_list<double In::*>;
-
-// What Calculate must write, from the form as it stands before it; nothing when the form
-// must refuse (an input it cannot read, a result out of range).
+// What Calculate must write, from the form as it stands; nothing when it must refuse.
 std::optional<Figures> predict(const QWidget* f) {
     using namespace fiscora;
     const QString form = f->objectName();
@@ -47,7 +42,8 @@ std::optional<Figures> predict(const QWidget* f) {
         return v.value_or(0);
     };
     // The fields named, "txtbp txtda", read into the members given, in the same order.
-    auto bind = [&]<typename In>(In in, const QString& names, Members<In> members) {
+    auto bind = [&]<typename In>(In in, const QString& names,
+                                 std::initializer_list<double In::*> members) {
         auto member = members.begin();
         for (const QString& name : names.split(' ')) {
             in.** member++ = read(name);
@@ -130,8 +126,7 @@ std::optional<Figures> predict(const QWidget* f) {
     return ok ? std::optional(out) : std::nullopt;
 }
 
-// Every figure and choice of a form, "name=text"; the name and the increment box aside,
-// which no Back or Print depends on.
+// Every figure and choice of a form, "name=text", but the name and the increment box.
 QStringList figures(const QWidget* form) {
     QStringList out;
     for (const auto& [name, shown] : snapshot(form).asKeyValueRange()) {

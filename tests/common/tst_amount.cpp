@@ -1,12 +1,8 @@
-// Reading and writing amounts, what every form relies on to turn text into figures: odd texts
-// and figures by table. The properties every text and figure keeps, rounding's among them, are
-// checked on random texts by the fuzz target, which runs as a test too (fuzz/).
+// Amounts read and written: odd texts and figures (their properties: the fuzz target).
 #include "common/amount.h"
 #include "support/table.h"
 
-#include <QtTest>
-#include <cmath>
-#include <limits>
+#include <cfloat>
 
 using testing::columns, testing::fetch;
 using namespace fiscora;
@@ -47,9 +43,8 @@ private slots:
         QTest::newRow("hex-is-not-a-number") << "0x10" << 0.0 << false;
         QTest::newRow("infinity-word-is-not-a-number") << "inf" << 0.0 << false;
         QTest::newRow("nan-word-is-not-a-number") << "nan" << 0.0 << false;
-        QTest::newRow("rupee-sign-first") << QString::fromUtf8("\u20b9100") << 0.0 << false;
-        QTest::newRow("devanagari-digits-are-not-digits")
-            << QString::fromUtf8("\u0967\u0968") << 0.0 << false;
+        QTest::newRow("rupee-sign-first") << u"\u20b9100"_qs << 0.0 << false;
+        QTest::newRow("devanagari-digits-are-not-digits") << u"\u0967\u0968"_qs << 0.0 << false;
         QTest::newRow("underflow-reads-as-0") << "1e-400" << 0.0 << true;
         // Beyond a double's range: infinity, for the caller to refuse; never an amount.
         QTest::newRow("beyond-range-infinite") << "1e400" << qInf() << false;
@@ -83,9 +78,8 @@ private slots:
         QTest::newRow("binary-noise-dropped") << 0.1 + 0.2 << "0.3";
         QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
         QTest::newRow("largest-double-has-no-exponent")
-            << std::numeric_limits<double>::max() << QString("179769313486232") + QString(294, '0');
-        QTest::newRow("infinity-is-never-written")
-            << std::numeric_limits<double>::infinity() << "0";
+            << DBL_MAX << "179769313486232" + QString(294, '0');
+        QTest::newRow("infinity-is-never-written") << qInf() << "0";
     }
 
     void numberText() {

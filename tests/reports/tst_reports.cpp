@@ -1,6 +1,4 @@
-// The printed pages are tables drawn by one function, checked on a small table of the test's
-// own; each real page against its own table (every field reaches it, a too wide amount is
-// refused by name, on a real PDF each text stands where its cell puts it) and as approved.
+// The drawing function on a table of its own; each real page against its table and as approved.
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
@@ -9,7 +7,6 @@
 #include "support/table.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 #include <utility>
 
 using testing::columns, testing::fetch;
@@ -23,8 +20,7 @@ struct Sample {
     QString a, b;
 };
 
-// Two rows in two fonts: left, centred, an amount with the space of its column, a text
-// worked out from the data, and a rule.
+// Two rows in two fonts: left, centred, an amount in its column, a worked-out text; a rule.
 // clang-format off
 Page<Sample> samplePage(double bound) {
     return named(Page<Sample>{Orientation::Landscape, {
@@ -42,8 +38,7 @@ QString described(double x, double y, const QString& text, const FontState& f) {
         .arg(f.bold ? " bold" : "", f.italic ? " italic" : "", f.underline ? " underlined" : "");
 }
 
-// The data of a page, field k holding text(k). The compiler counts the fields: one too many
-// does not compile, one too few warns.
+// The data of a page, field k holding text(k); the compiler counts the fields.
 template <typename Data, std::size_t... K>
 Data filled(const std::function<QString(std::size_t)>& text, std::index_sequence<K...>) {
     return Data{text(K)...};
@@ -53,8 +48,7 @@ template <> constexpr std::size_t fields<ComputationData> = 46;
 template <> constexpr std::size_t fields<SalaryStatementData> = 117;
 template <> constexpr std::size_t fields<ReliefData> = 69;
 
-// Every field a distinct figure of ten digits, as the forms' fields hold at most; 309 digits
-// in the field `wide`.
+// Every field a distinct ten-digit figure, as the forms hold at most; 309 digits in `wide`.
 template <typename Data> Data sample(std::size_t wide = fields<Data>) {
     return filled<Data>(
         [wide](std::size_t k) {
@@ -63,11 +57,9 @@ template <typename Data> Data sample(std::size_t wide = fields<Data>) {
         std::make_index_sequence<fields<Data>>{});
 }
 
-// Each field, made 309 digits long, changes a text of the page; the page is refused exactly
-// when an amount changed, naming the first such amount. `field` is refused as `name`.
+// Each field, made 309 digits long, changes the page, refused exactly when an amount changed.
 template <typename Data>
-void checkEveryField(const Page<Data>& page, QString (*unprintable)(const Data&), std::size_t field,
-                     const QString& name) {
+void checkEveryField(const Page<Data>& page, std::size_t field, const QString& name) {
     const Data base = sample<Data>();
     QCOMPARE(unprintable(base), QString());
     for (std::size_t k = 0; k < fields<Data>; ++k) {
@@ -88,9 +80,7 @@ void checkEveryField(const Page<Data>& page, QString (*unprintable)(const Data&)
     QVERIFY(unprintable(sample<Data>(field)).contains('"' + name + '"'));
 }
 
-// Prints the page to a real PDF (the printer left in the other orientation): one sheet, nothing
-// off it, every text where its cell puts it to 0.01 inch (labels by their first word, amounts
-// by their last, centred texts by both), and every word as last approved.
+// A real PDF: one sheet, each text at its cell to 0.01 inch, every word and rule as approved.
 template <typename Data>
 void checkPdf(const QString& name, const Page<Data>& page,
               bool (*print)(toolkit::Printer&, const Data&)) {
@@ -106,14 +96,9 @@ void checkPdf(const QString& name, const Page<Data>& page,
     QVERIFY2(pdf.pages == 1, "not one page, or no pdfinfo: run scripts/install-deps");
     QCOMPARE(pdf.width > pdf.height, landscape);
     const QList<testing::PdfWord>& words = pdf.words;
+    QStringList placed; // to 0.001 inch; a page changed on purpose: FISCORA_UPDATE_GOLDEN=1
     for (const testing::PdfWord& w : words) {
         QVERIFY2(w.right < pdf.width - 0.25, qPrintable(w.text + " runs off the page"));
-    }
-    // Every word at its place and size, and every rule, as last approved, to 0.001 inch; a page
-    // changed on purpose is recorded with FISCORA_UPDATE_GOLDEN=1 and looked at before it is
-    // committed.
-    QStringList placed;
-    for (const testing::PdfWord& w : words) {
         placed << QString::asprintf("%.3f %.3f %.3f %.3f ", w.left, w.top, w.right, w.bottom) +
                       w.text;
     }
@@ -161,8 +146,7 @@ class TestReports : public QObject {
     Q_OBJECT
 private slots:
 
-    // Each row in its own font, whatever the printer was left at; each cell at its x as it is
-    // aligned; the rules after the texts; one landscape page.
+    // Each row in its own font, whatever the printer was left at; each cell at its x as aligned.
     void drawing() {
         testing::RecordingPrinter printer;
         printer.setItalic(true);
@@ -210,22 +194,18 @@ private slots:
     void everyPage() {
         QFETCH(QString, page);
         if (page == "computation") {
-            checkEveryField<ComputationData>(computationPage(), unprintable, 1, "Gross Salary");
-            checkPdf<ComputationData>(page, computationPage(), printComputation);
+            checkEveryField(computationPage(), 1, "Gross Salary");
+            checkPdf(page, computationPage(), printComputation);
         } else if (page == "statement") {
-            checkEveryField<SalaryStatementData>(statementPage(), unprintable, 2,
-                                                 "Basic Pay, Mar 12");
-            checkPdf<SalaryStatementData>(page, statementPage(), printSalaryStatement);
+            checkEveryField(statementPage(), 2, "Basic Pay, Mar 12");
+            checkPdf(page, statementPage(), printSalaryStatement);
         } else {
-            checkEveryField<ReliefData>(reliefPage(), unprintable, 10,
-                                        "8. Relief under section 89(1)");
-            checkPdf<ReliefData>(page, reliefPage(), printRelief);
+            checkEveryField(reliefPage(), 10, "8. Relief under section 89(1)");
+            checkPdf(page, reliefPage(), printRelief);
         }
     }
 
-    // Two texts: the 80CCD line from the government's and employee's shares. Six: the DA Arr.
-    // line from the dearness, MGC and transport arrears of January and February 2012, and their
-    // total. A sum too large to add refuses the page by the line's name, never prints "inf".
+    // The 80CCD and DA Arr. lines add their figures; too large to add: refused by the line.
     void sums_data() {
         columns<QStringList, QStringList>("texts", "sums");
         auto row = [](const char* name, QStringList texts, QStringList sums) {

@@ -1,14 +1,11 @@
-// The rules on the year's law: the worksheet's tax, the pay table, exempt HRA, house income,
-// the chapter VI-A limits; the tax of 2005-06 to 2012-13, their categories, relief u/s 89(1).
+// The rules on the law of 2012-13 and the earlier years, by worked examples and boundaries.
 #include "rules/house_income.h"
 #include "rules/hra_exemption.h"
 #include "rules/pay_table.h"
 #include "rules/relief89.h"
 #include "rules/section80.h"
 #include "rules/tax.h"
-#include "support/table.h"
-
-#include <QtTest>
+#include "support/table.h" // and QtTest
 
 using testing::columns, testing::fetch;
 using namespace fiscora;
@@ -23,8 +20,7 @@ namespace {
 const YearLaw& law = law2012();
 constexpr double kept = -999; // what a cell showed before the run, to see it kept
 
-// A year with the same pay in every month, as typing it into "Jan 12" gives; the selections
-// parsed from their texts as the form parses them.
+// The same pay in every month, as typed into "Jan 12"; the selections parsed as the form does.
 PayInputs year(double bp, double gp, const std::string& hra = "X", const std::string& tpa = "A/A-1",
                const std::string& nps = "Y", bool increment = true) {
     PayInputs in;
@@ -87,8 +83,6 @@ HouseInputs let(double rent, double taxes, double interest = 0, double others = 
 HouseInputs own(LoanTaken loan, double interest) {
     return {Occupancy::SelfOccupied, loan, 0, 0, interest, 0};
 }
-constexpr auto before = LoanTaken::Before1April1999;
-constexpr auto after = LoanTaken::From1April1999;
 
 constexpr int receipt = earlierYears; // the row of 2012-13 in these tables
 
@@ -130,10 +124,10 @@ private slots:
         QTest::newRow("hra-negative-drawn-gives-nil") << hra({10000, 345, -500, 2000, 50000}) << Figures{12345, 1234, 0};
         QTest::newRow("hra-fractions-kept") << hra({1000.25, 0, 9999, 0, 5000.75}) << Figures{1000.25, 100, 4900.75};
         QTest::newRow("house-worked-example-let-out-not-capped") << house(let(120000, 6000, 200000)) << Figures{114000, 34200, 234200, -120200};
-        QTest::newRow("house-after-1999-capped") << house(own(after, 200000)) << Figures{0, 0, 150000, -150000};
-        QTest::newRow("house-before-1999-capped") << house(own(before, 200000)) << Figures{0, 0, 30000, -30000};
-        QTest::newRow("house-after-1999-149999-below") << house(own(after, 149999)) << Figures{0, 0, 149999, -149999};
-        QTest::newRow("house-before-1999-20000-below") << house(own(before, 20000)) << Figures{0, 0, 20000, -20000};
+        QTest::newRow("house-after-1999-capped") << house(own(LoanTaken::From1April1999, 200000)) << Figures{0, 0, 150000, -150000};
+        QTest::newRow("house-before-1999-capped") << house(own(LoanTaken::Before1April1999, 200000)) << Figures{0, 0, 30000, -30000};
+        QTest::newRow("house-after-1999-149999-below") << house(own(LoanTaken::From1April1999, 149999)) << Figures{0, 0, 149999, -149999};
+        QTest::newRow("house-before-1999-20000-below") << house(own(LoanTaken::Before1April1999, 20000)) << Figures{0, 0, 20000, -20000};
         QTest::newRow("house-repairs-4.5-to-4") << house(let(15, 0)) << Figures{15, 4, 4, 11};
         QTest::newRow("house-repairs-7.5-to-8") << house(let(25, 0)) << Figures{25, 8, 8, 17};
         QTest::newRow("house-negative-repairs-minus-4.5-to-4") << house(let(0, 15)) << Figures{-15, -4, -4, -11};
@@ -165,8 +159,7 @@ private slots:
         QCOMPARE(given, expected);
     }
 
-    // One month's cell from one month's pay, every other month 0; the selection text is that
-    // of the cell's column ("X", "A/A-1" and "Y" for the others).
+    // One month's cell from one month's pay, every other month 0 ("X", "A/A-1", "Y" elsewhere).
     void payCell_data() {
         // cell: column:selection
         columns<QString, int, double, double, double>("cell", "row", "bp", "gp", "shown");
@@ -367,12 +360,7 @@ private slots:
         auto [income, arrears, item3, items, row2011] =
             fetch<Years, Years, double, Figures, Figures>("income", "arrears", "item3", "items",
                                                           "row2011");
-        ReliefInputs in;
-        in.birth = {1960, 1, 1};
-        in.totalIncome = income;
-        in.arrears = arrears;
-        in.incomeWithArrears = item3;
-        const ReliefFigures f = computeRelief(in);
+        const ReliefFigures f = computeRelief({{1960, 1, 1}, Sex::Male, income, arrears, item3});
         QCOMPARE(Figures(f.items.begin(), f.items.end()), items);
         const ReliefRow& r = f.rows[6];
         QCOMPARE(Figures({r.incomeWithArrears, r.taxOnIncome, r.taxWithArrears, r.difference}),

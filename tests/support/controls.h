@@ -31,8 +31,7 @@ inline QString texts(const QWidget* form, const QString& names) {
     return shown.join(' ');
 }
 
-// What every field, selection (by its combo box's name), option and check box of a form
-// shows: to see that something changed nothing, or only what it should.
+// What every field, selection (by its combo box's name), option and check box shows.
 inline QMap<QString, QString> snapshot(const QWidget* form) {
     QMap<QString, QString> out;
     for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) {
@@ -47,8 +46,7 @@ inline QMap<QString, QString> snapshot(const QWidget* form) {
     return out;
 }
 
-// "optso;txtintt=30001;cbonps=Y": clicks each option or check box named and sets each
-// field's or selection's text, in turn.
+// "optso;txtintt=30001;cbonps=Y": clicks each button named, sets each field's text, in turn.
 inline void fill(const QWidget* form, const QString& entries) {
     for (const QString& entry : entries.split(';', Qt::SkipEmptyParts)) {
         const QString name = entry.section('=', 0, 0), text = entry.section('=', 1);
@@ -77,8 +75,7 @@ inline void activate(QWidget* window) {
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// The controls that Tab visits from `first` on, `count` in all, by name (a selection by its
-// combo box's).
+// The controls that Tab visits from `first` on, `count` in all, by name.
 inline QString tabChain(QWidget* first, int count) {
     activate(first->window());
     first->setFocus();
@@ -99,9 +96,8 @@ inline void typeInto(QLineEdit* field, const QString& text) {
     typeText(field->window()->windowHandle(), text);
 }
 
-// Fills the form and presses Calculate, its default button, for each step of "a=1|b=2".
-// Refused: one message naming the field by its caption, the focus there if it is an entry,
-// the results as the step before left them, the guarded button (Back, Print) not enabled.
+// Fills and calculates each step of "a=1|b=2". Refused: one message naming the field by its
+// caption, the focus there if an entry, the results as they were, Back (Print) not enabled.
 inline void checkCalculate(const QStringList& messages, toolkit::Form* form, const QString& guarded,
                            const QString& steps, const QString& refused, const QString& results,
                            const QString& expected) {
@@ -119,24 +115,6 @@ inline void checkCalculate(const QStringList& messages, toolkit::Form* form, con
         if (!refused.isEmpty() && box->accessibleName() == refused && !box->isReadOnly()) {
             QTRY_VERIFY(box->hasFocus());
         }
-    }
-}
-
-// Every change withdraws the guarded button (Back, Print) until Calculate gives it back: a
-// digit typed after the figure of each field the user can type in, then each change named,
-// in turn.
-inline void checkChangesWithdrawBack(toolkit::Form* form, const QString& guarded,
-                                     QStringList changes = {}) {
-    for (const auto* box : form->findChildren<toolkit::TextBox*>()) {
-        if (box->isVisible() && !box->isReadOnly()) {
-            changes.prepend(box->objectName() + "=" + box->text() + "5");
-        }
-    }
-    for (const QString& change : changes) {
-        form->defaultButton()->click();
-        QVERIFY(button(form, guarded)->isEnabled());
-        fill(form, change);
-        QVERIFY2(!button(form, guarded)->isEnabled(), qPrintable(change));
     }
 }
 

@@ -39,8 +39,7 @@ public:
     bool realPdf = false;       // write real PDF files instead of recording their pages
 };
 
-// The recording fakes bundled, with the services that point at them: the browser, the
-// questions and the file dialogs are played by this object itself.
+// The recording fakes bundled; the browser, questions and file dialogs are this object.
 struct FakeServices : toolkit::Browser, toolkit::Questions, toolkit::SaveDialog {
     bool open(const QUrl& url) override {
         opened << url;

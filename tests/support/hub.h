@@ -1,13 +1,11 @@
 #pragma once
-// Driving the detail forms as a user does: opened by the worksheet's Calc. buttons, left by
-// Back, with the recording fakes behind the program. Header only: the form tests link the app.
+// The program on the recording fakes, its detail forms opened by Calc. and left by Back.
 #include "app/program.h"
 #include "support/controls.h"
 
 namespace testing {
 
-// A program with its worksheet showing; one for each test function. Given `printers`, it
-// prints on them instead of the recording ones.
+// A program with its worksheet showing, printing on `printers` if given.
 struct Hub {
     FakeServices fakes;
     Program program;
@@ -25,8 +23,7 @@ struct Hub {
     }
 };
 
-// Back hides the form, writes the figure into the worksheet's field (so the tax beside it
-// can no longer be printed) and puts the focus where the user goes next.
+// Back hides the form, writes the figure (withdrawing Print) and moves the focus on.
 inline void checkBack(Hub& hub, QWidget* form, const QString& back, const QString& field,
                       const QString& figure, const QString& focus) {
     button(&hub.w, "cmdcalc")->click();
@@ -40,8 +37,7 @@ inline void checkBack(Hub& hub, QWidget* form, const QString& back, const QStrin
     QVERIFY(hub.shown().isEmpty());
 }
 
-// Hidden by Back, a form keeps its figures; closed by its close box it is discarded, and the
-// next use (a Calc. button, or the hub's read) finds its design values.
+// Hidden by Back, a form keeps its figures; closed, the next use finds its design values.
 template <typename F>
 void checkLifecycle(Hub& hub, toolkit::Lazy<F>& lazy, const char* calc, const QString& figure,
                     const QString& back) {

@@ -1,6 +1,5 @@
 #pragma once
-// A printer that records every text and rule of its pages, for tests of the printed
-// reports: what was printed, where, and in which font.
+// A printer that records every text and rule of its pages: where, and in which font.
 #include "toolkit/printer.h"
 
 #include <QList>
@@ -11,22 +10,17 @@ namespace testing {
 struct FontState {
     QString name;
     double size = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    bool bold = false, italic = false, underline = false;
     bool operator==(const FontState&) const = default;
 };
 
 struct PageMark {
     enum class Kind { Text, Line };
     Kind kind = Kind::Text;
-    double x = 0;  // text: left edge; rule: first end
-    double y = 0;  // text: top of its line; rule: first end
-    double x2 = 0; // rule: second end
-    double y2 = 0;
+    double x = 0, y = 0;   // text: left edge, top of its line; rule: first end
+    double x2 = 0, y2 = 0; // rule: second end
     QString text;
-    FontState font;   // the font the text was printed in
-    double width = 0; // the text's width in that font
+    FontState font; // the font the text was printed in
     bool operator==(const PageMark&) const = default;
 };
 
@@ -37,8 +31,7 @@ struct RecordedPage {
 
 class RecordingPrinter : public toolkit::Printer {
 public:
-    // A plain model of a proportional font, in inches: half an em a character, a tenth
-    // wider in bold, so that a width measured in the wrong font puts the text off its edge.
+    // Half an em a character, a tenth wider in bold: a width in the wrong font shows.
     static double widthOf(const QString& text, const FontState& font) {
         return text.size() * 0.5 * font.size / 72.0 * (font.bold ? 1.1 : 1.0);
     }
@@ -51,10 +44,10 @@ public:
     void setUnderline(bool on) override { font.underline = on; }
     double textWidth(const QString& text) override { return widthOf(text, font); }
     void print(double x, double y, const QString& text) override {
-        mark({PageMark::Kind::Text, x, y, 0, 0, text, font, widthOf(text, font)});
+        mark({PageMark::Kind::Text, x, y, 0, 0, text, font});
     }
     void drawLine(double x1, double y1, double x2, double y2) override {
-        mark({PageMark::Kind::Line, x1, y1, x2, y2, {}, {}, 0});
+        mark({PageMark::Kind::Line, x1, y1, x2, y2, {}, {}});
     }
     bool endDocument() override;
     QString failure() const override { return failure_; }
@@ -66,8 +59,7 @@ public:
     QList<RecordedPage> pages; // documents that came out
     // Where documents come out; a copy of this printer hands them to the original.
     QList<RecordedPage>* out = &pages;
-    // When not empty, every document fails at its end with this reason, as a printer
-    // that jams or goes offline would.
+    // When not empty, every document fails at its end with this reason, as a jammed printer.
     QString failWith;
 
 private:

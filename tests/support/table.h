@@ -1,7 +1,6 @@
 #pragma once
-// Data tables in one line: columns<QString, bool>("edit", "withdraws") declares them, and
-// auto [edit, withdraws] = fetch<QString, bool>("edit", "withdraws") reads a row. Header
-// only, QtTest alone, so that the rule tests may use it too.
+// Data tables in one line: columns<QString, bool>("edit", "withdraws") declares them,
+// auto [edit, withdraws] = fetch<QString, bool>("edit", "withdraws") reads a row.
 #include <QtTest>
 
 namespace testing {

@@ -1,20 +1,14 @@
-// The toolkit's shared behaviour: Enter presses the default button, amounts never stay
-// empty and read as they show, a change withdraws the guarded buttons, and a PDF file is
-// written whole or not at all. Lazy forms come and go in the form tests.
-#include "support/controls.h"
+// The toolkit's shared behaviour: Enter, the fields, the guarded buttons, a PDF written whole.
+#include "support/controls.h" // and the form, its fields, QtTest
 #include "support/pdf.h"
 #include "support/table.h"
 #include "toolkit/entry.h"
-#include "toolkit/form.h"
 #include "toolkit/look.h"
 #include "toolkit/printer.h"
-#include "toolkit/textbox.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QPushButton>
-#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -26,17 +20,10 @@ namespace {
 
 struct Sample : toolkit::Form {
     Sample() : Form("sample", "Sample", 4000, 3000, Qt::cyan) {
-        field = new TextBox(this, "field", TextBox::Kind::Entry, 0, 0, 1215, 285);
-        name = new TextBox(this, "name", TextBox::Kind::FreeText, 0, 400, 1215, 285);
-        limited = new TextBox(this, "limited", TextBox::Kind::Entry, 0, 800, 1215, 285);
-        combo = new QComboBox(this);
         combo->setObjectName("combo");
         combo->setEditable(true);
         combo->addItems({"X", "Y"});
-        check = new QCheckBox("tick", this);
         check->setObjectName("check");
-        calculate = new QPushButton("&Calculate", this);
-        back = new QPushButton("&Back", this);
         back->setObjectName("back");
         back->setEnabled(false);
         setDefaultButton(calculate);
@@ -50,13 +37,13 @@ struct Sample : toolkit::Form {
         toolkit::markPartialReading(field);
         toolkit::limitTyping(limited, 10);
     }
-    TextBox* field;
-    TextBox* name;
-    TextBox* limited;
-    QComboBox* combo;
-    QCheckBox* check;
-    QPushButton* calculate;
-    QPushButton* back;
+    TextBox* field = new TextBox(this, "field", TextBox::Kind::Entry, 0, 0, 1215, 285);
+    TextBox* name = new TextBox(this, "name", TextBox::Kind::FreeText, 0, 400, 1215, 285);
+    TextBox* limited = new TextBox(this, "limited", TextBox::Kind::Entry, 0, 800, 1215, 285);
+    QComboBox* combo = new QComboBox(this);
+    QCheckBox* check = new QCheckBox("tick", this);
+    QPushButton* calculate = new QPushButton("&Calculate", this);
+    QPushButton* back = new QPushButton("&Back", this);
     int calculations = 0;
 };
 
@@ -67,19 +54,18 @@ class TestToolkit : public QObject {
 private slots:
     void enterPressesDefault_data() {
         // enabled: the default button
-        columns<QString, int, bool, int>("focus", "key", "enabled", "presses");
-        QTest::newRow("keypad-enter-in-amount") << "field" << int(Qt::Key_Enter) << true << 1;
-        QTest::newRow("return-in-combo-box-adds-no-item")
-            << "combo" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("return-on-check-box") << "check" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("return-on-other-button") << "back" << int(Qt::Key_Return) << true << 1;
-        QTest::newRow("default-disabled-nothing") << "field" << int(Qt::Key_Return) << false << 0;
-        QTest::newRow("escape-nothing-form-stays") << "field" << int(Qt::Key_Escape) << true << 0;
+        columns<QString, Qt::Key, bool, int>("focus", "key", "enabled", "presses");
+        QTest::newRow("keypad-enter-in-amount") << "field" << Qt::Key_Enter << true << 1;
+        QTest::newRow("return-in-combo-box-adds-no-item") << "combo" << Qt::Key_Return << true << 1;
+        QTest::newRow("return-on-check-box") << "check" << Qt::Key_Return << true << 1;
+        QTest::newRow("return-on-other-button") << "back" << Qt::Key_Return << true << 1;
+        QTest::newRow("default-disabled-nothing") << "field" << Qt::Key_Return << false << 0;
+        QTest::newRow("escape-nothing-form-stays") << "field" << Qt::Key_Escape << true << 0;
     }
 
     void enterPressesDefault() {
         auto [focus, key, enabled, presses] =
-            fetch<QString, int, bool, int>("focus", "key", "enabled", "presses");
+            fetch<QString, Qt::Key, bool, int>("focus", "key", "enabled", "presses");
         Sample form;
         form.back->setEnabled(true);
         form.calculate->setEnabled(enabled);
@@ -88,14 +74,13 @@ private slots:
         QWidget* target = form.findChild<QWidget*>(focus);
         target->setFocus();
         QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyClick(form.windowHandle(), Qt::Key(key));
+        QTest::keyClick(form.windowHandle(), key);
         QCOMPARE(form.calculations, presses);
         QCOMPARE(form.combo->count(), 2);
         QVERIFY(form.isVisible());
     }
 
-    // What the user types or pastes, or the program writes, over a field holding `start`: what
-    // the field shows, and the tooltip of a figure read only in part (empty when read whole).
+    // Typed, pasted or written over `start`: what shows, and the mark of a figure read in part.
     void fieldShowsWhatItReads_data() {
         // how: type or paste over all, "-at-end", "-at-3"; or write
         columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
