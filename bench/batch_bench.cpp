@@ -44,10 +44,10 @@ QByteArray yearFile(QRandomGenerator& random, int n) {
         .arg(random.bounded(50000))
         .arg(salary)
         .arg(60000 + random.bounded(100000))
-        .arg(random.bounded(200000))
-        .arg(random.bounded(120000))
+        .arg(random.bounded(50000))  // a self-occupied house's loss: the year keeps an income
+        .arg(random.bounded(100000)) // to relieve arrears from
         .arg(200000 + random.bounded(200000))
-        .arg(random.bounded(30000))
+        .arg(random.bounded(10000))
         .toUtf8();
 }
 
@@ -113,8 +113,20 @@ int main(int argc, char* argv[]) {
             clock.start();
             QDir(dir.filePath("out")).removeRecursively();
             const batch::Options options{c.jobs, c.pages};
-            status |= batch::run(dir.filePath("out"), files, options,
-                                 c.floor ? floor : batch::recordWorker(&pdfSeconds), nullptr);
+            const int ran = batch::run(dir.filePath("out"), files, options,
+                                       c.floor ? floor : batch::recordWorker(&pdfSeconds), nullptr);
+            if (ran != 0 && status == 0) { // a file refused: the bench's years must all work
+                QFile summary(dir.filePath("out/summary.csv"));
+                summary.open(QIODevice::ReadOnly);
+                for (const QByteArray& row : summary.readAll().split('\n')) {
+                    const QList<QByteArray> fields = row.split(','); // the bench's names hold none
+                    if (fields.size() > 10 && !fields[10].isEmpty() && !row.startsWith("file,")) {
+                        std::printf("refused: %s\n", row.constData());
+                        break;
+                    }
+                }
+            }
+            status |= ran;
             const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
             figure.filesPerSecond.push_back(count / seconds);
             figure.pdfShare.push_back(pdfSeconds / c.jobs / seconds);
