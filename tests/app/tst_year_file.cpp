@@ -343,27 +343,22 @@ private slots:
     }
 
 private:
-    // The kind of a control the year keeps, as the widget itself tells it.
+    // The kind of a control the year keeps, as the widget itself tells it (a selection's
+    // own line edit is the selection's).
     static std::optional<year::Kind> kindOf(const QWidget* w) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") ||
+            qobject_cast<const QComboBox*>(w->parentWidget())) {
             return std::nullopt;
         }
-        if (qobject_cast<const QLineEdit*>(w)) {
-            return qobject_cast<const QComboBox*>(w->parentWidget())
-                       ? std::nullopt
-                       : std::optional(year::Kind::Text);
-        }
-        if (qobject_cast<const QComboBox*>(w)) {
-            return year::Kind::Selection;
-        }
-        if (qobject_cast<const QDateEdit*>(w)) {
-            return year::Kind::Date;
-        }
-        if (qobject_cast<const QRadioButton*>(w)) {
-            return year::Kind::Option;
-        }
-        if (qobject_cast<const QCheckBox*>(w)) {
-            return year::Kind::Check;
+        const std::pair<const char*, year::Kind> kinds[] = {{"QLineEdit", year::Kind::Text},
+                                                            {"QComboBox", year::Kind::Selection},
+                                                            {"QDateEdit", year::Kind::Date},
+                                                            {"QRadioButton", year::Kind::Option},
+                                                            {"QCheckBox", year::Kind::Check}};
+        for (const auto& [type, kind] : kinds) {
+            if (w->inherits(type)) {
+                return kind;
+            }
         }
         return std::nullopt;
     }
