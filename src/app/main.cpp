@@ -54,6 +54,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("no-pages"),
         QStringLiteral("With --batch, the summary only: no PDF file is written."));
     parser.addOption(noPages);
+    const QCommandLineOption law(
+        QStringLiteral("law"),
+        QStringLiteral("With --batch, every year worked out under the Income-tax Act as enacted "
+                       "(by default each under the law its file keeps)."));
+    parser.addOption(law);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("A year file (.fiscora) to open; with --batch, the files to work out."),
@@ -76,10 +81,11 @@ int main(int argc, char* argv[]) {
                 return 2;
             }
         }
-        return batch::run(parser.value(batch), files, options, batch::recordWorker(), stderr);
+        return batch::run(parser.value(batch), files, options,
+                          batch::recordWorker(nullptr, parser.isSet(law)), stderr);
     }
-    if (parser.isSet(jobs) || parser.isSet(noPages)) {
-        std::fputs("fiscora: --jobs and --no-pages go with --batch.\n", stderr);
+    if (parser.isSet(jobs) || parser.isSet(noPages) || parser.isSet(law)) {
+        std::fputs("fiscora: --jobs, --no-pages and --law go with --batch.\n", stderr);
         return 2;
     }
     if (files.size() > 1) {

@@ -11,6 +11,7 @@ template <typename F, typename Signal, typename Slot>
 auto Program::detailForm(Signal back, Slot returned) {
     return [this, back, returned] {
         auto* f = new F(services_.messages);
+        f->setLaw(law());
         f->setAttribute(Qt::WA_DeleteOnClose);
         connect(f, back, this, returned);
         year_.adopt(*f);
@@ -34,6 +35,10 @@ YearKeeper::Form yearForm(const char* name, toolkit::Lazy<F>& lazy, bool discard
 }
 
 const QString programTitle = QStringLiteral("Fiscora1213 - Income Tax Calculator");
+
+QStringList taxpayerKeys() {
+    return {QStringLiteral("dtpdob"), QStringLiteral("optmale"), QStringLiteral("optfemale")};
+}
 
 } // namespace
 
@@ -59,6 +64,8 @@ Program::Program(toolkit::Services services)
           ReliefForm* f =
               detailForm<ReliefForm>(&ReliefForm::returned, &Program::returnFromRelief)();
           connect(f, &ReliefForm::printRequested, this, &Program::printRelief);
+          // The taxpayer's date of birth and sex are the worksheet's too: one fact of the year.
+          year_.quietly([&] { toolkit::share(worksheet(), *f, taxpayerKeys()); });
           // Annexure I's export and preview follow the form's Print, found by its name.
           auto* print = f->findChild<QAbstractButton*>(QStringLiteral("cmdprn"));
           followEnabled(menu().actExportRelief, print);
@@ -227,25 +234,28 @@ Program::PageToPrint Program::page(Page which) {
     case Page::Computation: {
         const reports::ComputationData data = reports::computationData(
             toolkit::recordOf(worksheet()), housePropertyCarried_, deductionsCarried_);
-        return {
-            reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
-            [data](toolkit::Printer& printer) { return reports::printComputation(printer, data); }};
+        return {reports::unprintable(data), QStringLiteral("Income tax %1.pdf").arg(yearName()),
+                [data, law = reports::lawLine(mode_)](toolkit::Printer& printer) {
+                    return reports::printComputation(printer, data, law);
+                }};
     }
     case Page::Statement: {
         const reports::SalaryStatementData data =
             reports::statementData(toolkit::recordOf(salary_.get()));
         return {reports::unprintable(data), QStringLiteral("Salary %1.pdf").arg(yearName()),
-                [data](toolkit::Printer& printer) {
-                    return reports::printSalaryStatement(printer, data);
+                [data, law = reports::lawLine(mode_)](toolkit::Printer& printer) {
+                    return reports::printSalaryStatement(printer, data, law);
                 }};
     }
     case Page::Relief:
         break;
     }
     const reports::ReliefData data =
-        reports::reliefData(toolkit::recordOf(relief_.get()), worksheet().name());
+        reports::reliefData(toolkit::recordOf(relief_.get()), worksheet().name(), mode_);
     return {reports::unprintable(data), QStringLiteral("Relief u-s 89(1) %1.pdf").arg(yearName()),
-            [data](toolkit::Printer& printer) { return reports::printRelief(printer, data); }};
+            [data, law = reports::lawLine(mode_)](toolkit::Printer& printer) {
+                return reports::printRelief(printer, data, law);
+            }};
 }
 
 void Program::printComputation() {
@@ -322,21 +332,10 @@ void Program::wireMenu() {
                 .arg(QStringLiteral(FISCORA_VERSION), reports::downloadPage()));
     });
     connect(menu_.actLawNotes, &QAction::triggered, this, [this] {
-        services_.messages.inform(
-            QStringLiteral("Differences from the Law"),
-            QStringLiteral(
-                "Where this program's figures differ from the law of 2012-13:\n\n"
-                "- Dearness allowance is 65% to June 2012 and 70% from July 2012; the rate "
-                "declared for July 2012 onwards was 72%.\n"
-                "- Section 80CCF (long-term infrastructure bonds) is still offered, though it had "
-                "lapsed after 2011-12.\n"
-                "- Section 80D is one limit, without the separate limits for parents and senior "
-                "citizens.\n"
-                "- One scale of tax serves every age: the higher exemptions of senior citizens "
-                "and women are not given.\n"
-                "- Net taxable income ending in five rupees is rounded to the even ten (123465 "
-                "becomes 123460); the law rounds it up to the next ten."));
+        services_.messages.inform(QStringLiteral("Differences from the Law"),
+                                  differencesFromTheLaw());
     });
+    connect(menu_.actLawAsEnacted, &QAction::triggered, this, &Program::switchLaw);
     showTitle();
 }
 
@@ -347,9 +346,13 @@ void Program::showTitle() {
     }
     const QString path = year_.path();
     // The modified mark with a file follows its name; a year with no file yet is marked too.
+    // Under the law as enacted the title says so; the program's own law is not named.
+    const QString title = mode_ == fiscora::Mode::Enacted
+                              ? programTitle + QStringLiteral(" (Law as Enacted)")
+                              : programTitle;
     w->setWindowTitle(path.isEmpty()
-                          ? QStringLiteral("[*]") + programTitle
-                          : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + programTitle);
+                          ? QStringLiteral("[*]") + title
+                          : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title);
     w->setWindowModified(year_.modified());
     menu_.showRecent(year_.recent(), [this](const QString& file) { openYear(file); });
 }
@@ -362,6 +365,54 @@ void Program::yearReplaced() {
     };
     housePropertyCarried_ = carried(year::form::houseProperty);
     deductionsCarried_ = carried(year::form::deductions);
+    mode_ = year::modeOf(held);
+    showLaw();
+}
+
+void Program::showLaw() {
+    for (toolkit::Form* form : std::initializer_list<toolkit::Form*>{
+             main_.existing(), salary_.existing(), hra_.existing(), houseProperty_.existing(),
+             deductions_.existing(), relief_.existing()}) {
+        if (form) {
+            form->setLaw(law());
+        }
+    }
+    showTitle();
+}
+
+// Switching asks nothing: the year is marked changed (the menu's action is one of its keys)
+// and nothing worked out under the other law stands until it is worked out again.
+void Program::switchLaw(bool enacted) {
+    mode_ = enacted ? fiscora::Mode::Enacted : fiscora::Mode::Program;
+    showLaw();
+    worksheet().withdrawFigures();
+}
+
+QString Program::differencesFromTheLaw() const {
+    const fiscora::YearLaw& program = fiscora::law2012(fiscora::Mode::Program);
+    const QString year = QString::fromStdString(program.name);
+    QString text;
+    if (mode_ == fiscora::Mode::Enacted) {
+        text = QStringLiteral("The year is worked out under the Income-tax Act as enacted for "
+                              "%1: no figure departs from the law.\n")
+                   .arg(year);
+    } else {
+        text = QStringLiteral("Where this program's figures differ from the law of %1 (Year > "
+                              "Work out under the Law as Enacted follows the law):\n")
+                   .arg(year);
+        for (const fiscora::Departure& d : program.departures) {
+            text += QStringLiteral("\n- %1: %2; the law: %3 (%4).")
+                        .arg(QString::fromStdString(d.what), QString::fromStdString(d.program),
+                             QString::fromStdString(d.law), QString::fromStdString(d.reference));
+        }
+        text += QLatin1Char('\n');
+    }
+    text += QStringLiteral("\nThe program does not cover:");
+    for (const std::string& gap : fiscora::notCovered()) {
+        text += QStringLiteral("\n- ") + QString::fromStdString(gap) + QLatin1Char(';');
+    }
+    text.chop(1);
+    return text + QLatin1Char('.');
 }
 
 void Program::newYear() {

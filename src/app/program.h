@@ -80,8 +80,17 @@ private:
     void openDownloadPage();
     void wireMenu();
     void showTitle();
-    // A new year, or one just opened: the detail forms count as carried as they now stand.
+    // A new year, or one just opened: the detail forms count as carried as they now stand,
+    // and every form works under the law the year keeps.
     void yearReplaced();
+    // The law the year is worked out under, as the worksheet's Year menu has it.
+    const fiscora::YearLaw& law() const { return fiscora::law2012(mode_); }
+    // Every form in use works under the year's law from now on.
+    void showLaw();
+    // The user switched the law: the figures worked out under the other law are withdrawn.
+    void switchLaw(bool enacted);
+    // The Help page of what the program's own figures depart from the law in.
+    QString differencesFromTheLaw() const;
     void exportFromMenu(Page page);
     // The page as Print would print it: why it cannot be printed, if so, the file name to
     // offer and the drawing.
@@ -120,4 +129,5 @@ private:
     WorksheetMenu menu_{};
     QPointer<SplashForm> splash_;
     bool ended_ = false;
+    fiscora::Mode mode_ = fiscora::Mode::Program;
 };

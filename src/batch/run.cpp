@@ -286,7 +286,7 @@ int run(const QString& outDir, const QStringList& files, const Options& options,
                                 signalName(cutShortBy.load())};
     QString summary = QStringLiteral("file,name,gross salary,net taxable income,total tax,"
                                      "tax deducted,balance,computation,statement,relief,error,"
-                                     "warnings\n");
+                                     "warnings,law\n");
     qsizetype worked = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -301,7 +301,7 @@ int run(const QString& outDir, const QStringList& files, const Options& options,
         row << written(d.computation, pages[at].computation)
             << written(d.statement, pages[at].statement) << written(d.relief, pages[at].relief)
             << QString(d.error).replace(QLatin1Char('\n'), QLatin1Char(' '))
-            << d.warnings.join(QStringLiteral("; "));
+            << d.warnings.join(QStringLiteral("; ")) << d.figures.value(6);
         for (QString& field : row) {
             field = csvField(field);
         }

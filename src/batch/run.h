@@ -19,7 +19,9 @@ struct Pages {
 
 // What the work on one file gave.
 struct Done {
-    QStringList figures; // name, gross salary, net taxable income, total tax, tax deducted, balance
+    // name, gross salary, net taxable income, total tax, tax deducted, balance; then the law
+    // the year was worked out under ("program" or "enacted"), the summary's last column
+    QStringList figures;
     bool computation = false, statement = false, relief = false; // the pages written
     QStringList warnings;                                        // e.g. "TAX DEDUCTED read as 10"
     QString error; // empty when the file was worked out

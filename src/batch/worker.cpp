@@ -25,7 +25,7 @@ QString writePage(const QString& path, const Data& data, Draw draw) {
     return {};
 }
 
-Done workOut(const QString& file, const Pages& pages, bool writePages,
+Done workOut(const QString& file, const Pages& pages, bool writePages, bool enacted,
              std::atomic<double>* pdfSeconds) {
     Done done;
     auto read = year::readFile(file);
@@ -33,11 +33,17 @@ Done workOut(const QString& file, const Pages& pages, bool writePages,
         done.error = *problem;
         return done;
     }
-    year::Worked worked =
-        year::workOut(std::get<year::Record>(std::move(read)), fiscora::law2012());
+    year::Record given = std::get<year::Record>(std::move(read));
+    if (enacted) { // the law as enacted for every file, kept as each file's own would be
+        given.hold(year::form::worksheet).setOn(QStringLiteral("actLawAsEnacted"), true);
+    }
+    const fiscora::Mode mode = year::modeOf(given);
+    year::Worked worked = year::workOut(std::move(given), fiscora::law2012(mode));
+    const QString law = QLatin1String(mode == fiscora::Mode::Enacted ? "enacted" : "program");
     done.warnings = std::move(worked.warnings);
     if (worked.refusal) {
         done.error = worked.refusal->message;
+        done.figures = QStringList(6, QString()) << law;
         return done;
     }
     const year::Record& record = worked.record;
@@ -45,6 +51,7 @@ Done workOut(const QString& file, const Pages& pages, bool writePages,
     for (const char* key : {"txtname", "txtgs", "txtnti", "txtttax", "txtdedtax", "txtbaltax"}) {
         done.figures << w[QLatin1String(key)];
     }
+    done.figures << law;
     if (!writePages) {
         return done;
     }
@@ -53,17 +60,27 @@ Done workOut(const QString& file, const Pages& pages, bool writePages,
         const year::FormRecord* f = record.find(form);
         return f ? *f : year::FormRecord(*year::formSchema(form));
     };
+    const QString line = reports::lawLine(mode);
+    // Each page with the line naming the law, when it is the law as enacted.
+    const auto computation = [&line](toolkit::Printer& p, const reports::ComputationData& d) {
+        return reports::printComputation(p, d, line);
+    };
+    const auto statement = [&line](toolkit::Printer& p, const reports::SalaryStatementData& d) {
+        return reports::printSalaryStatement(p, d, line);
+    };
+    const auto annexure = [&line](toolkit::Printer& p, const reports::ReliefData& d) {
+        return reports::printRelief(p, d, line);
+    };
     QElapsedTimer pdfTime;
     pdfTime.start();
     done.error = writePage(
         pages.computation,
         reports::computationData(w, held(year::form::houseProperty), held(year::form::deductions)),
-        reports::printComputation);
+        computation);
     done.computation = done.error.isEmpty();
     if (const year::FormRecord* salary = record.find(year::form::salary);
         salary && done.error.isEmpty()) {
-        done.error = writePage(pages.statement, reports::statementData(*salary),
-                               reports::printSalaryStatement);
+        done.error = writePage(pages.statement, reports::statementData(*salary), statement);
         done.statement = done.error.isEmpty();
     }
     // Annexure I when the year holds arrears of salary to relieve (item 2).
@@ -71,8 +88,8 @@ Done workOut(const QString& file, const Pages& pages, bool writePages,
         relief && done.error.isEmpty() &&
         reports::figure((*relief)[year::indexed("txtitem", 2)]) != 0) {
         done.error =
-            writePage(pages.relief, reports::reliefData(*relief, w[QStringLiteral("txtname")]),
-                      reports::printRelief);
+            writePage(pages.relief,
+                      reports::reliefData(*relief, w[QStringLiteral("txtname")], mode), annexure);
         done.relief = done.error.isEmpty();
     }
     if (pdfSeconds) {
@@ -83,9 +100,9 @@ Done workOut(const QString& file, const Pages& pages, bool writePages,
 
 } // namespace
 
-Worker recordWorker(std::atomic<double>* pdfSeconds) {
-    return [pdfSeconds](const QString& file, const Pages& pages, bool writePages) {
-        return workOut(file, pages, writePages, pdfSeconds);
+Worker recordWorker(std::atomic<double>* pdfSeconds, bool enacted) {
+    return [pdfSeconds, enacted](const QString& file, const Pages& pages, bool writePages) {
+        return workOut(file, pages, writePages, enacted, pdfSeconds);
     };
 }
 

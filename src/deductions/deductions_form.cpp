@@ -7,6 +7,9 @@
 #include "toolkit/look.h"
 #include "toolkit/year_fields.h"
 
+#include <QCheckBox>
+#include <QLabel>
+
 using toolkit::TextBox;
 using Kind = toolkit::TextBox::Kind;
 namespace colour = toolkit::colour;
@@ -20,6 +23,8 @@ constexpr int rightHeading = 4200;
 constexpr int rightCaption = 4320;
 constexpr int rightField = 6960;
 constexpr int captionHeight = 240;
+constexpr int lawStripTop = 5940;    // below the buttons, shown under the law as enacted
+constexpr int lawStripHeight = 1140; // what the window grows by to show it
 
 } // namespace
 
@@ -109,9 +114,39 @@ DeductionsForm::DeductionsForm(toolkit::Messages& messages)
     cmdbk->setEnabled(false);
     setDefaultButton(cmdtot);
 
-    TextBox* const entries[] = {txtgpf,     txtgis,     txthba,   txtlic, txtppf, txtnsc,
-                                txtnsci,    txttf1,     txttf2,   txtinf, txtos,  txt80ccc,
-                                txt80ccdec, txt80ccdgc, txt80ccf, txt80d, txt80g, txtoth};
+    // Asked under the law as enacted, in a strip below the buttons that shows with it.
+    lbl80dp = toolkit::caption(this, "lbl80dp", "Mediclaim of Parents :-", leftCaption, lawStripTop,
+                               captionHeight, itemFont, colour::navy, colour::pink);
+    txt80dp = field("txt80dp", Kind::Entry, leftField, lawStripTop, "Mediclaim of Parents");
+    auto check = [&](const char* name, const QString& text, int top) {
+        auto* box = new QCheckBox(text, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFont(itemFont);
+        toolkit::paint(box, colour::navy, colour::pink);
+        box->setGeometry(toolkit::twipsRect(leftCaption, top, 2520, 285));
+        box->setAccessibleName(text);
+        connect(box, &QCheckBox::toggled, this, [this] { cmdbk->setEnabled(false); });
+        return box;
+    };
+    chk80dsen = check("chk80dsen", "Self or Spouse 60 or more", lawStripTop + 360);
+    chk80dpsen = check("chk80dpsen", "A Parent 60 or more", lawStripTop + 720);
+    lbl80tta = toolkit::caption(this, "lbl80tta", "Savings Bank Interest (80TTA) :-", rightHeading,
+                                lawStripTop, captionHeight, itemFont, colour::navy, colour::pink);
+    txt80tta =
+        field("txt80tta", Kind::Entry, rightField, lawStripTop, "Savings Bank Interest (80TTA)");
+    lbl80ccf = new QLabel(this);
+    lbl80ccf->setObjectName("lbl80ccf");
+    lbl80ccf->setFont(itemFont);
+    lbl80ccf->setWordWrap(true);
+    toolkit::paint(lbl80ccf, colour::darkRed, colour::pink);
+    lbl80ccf->setGeometry(toolkit::twipsRect(rightHeading, lawStripTop + 360, 3960, 600));
+    for (QWidget* w : lawControls()) {
+        w->hide();
+    }
+
+    TextBox* const entries[] = {txtgpf,   txtgis, txthba, txtlic, txtppf,   txtnsc,     txtnsci,
+                                txttf1,   txttf2, txtinf, txtos,  txt80ccc, txt80ccdec, txt80ccdgc,
+                                txt80ccf, txt80d, txt80g, txtoth, txt80dp,  txt80tta};
     // Any change of a figure withdraws Back until Calculate, so that Back never carries a
     // total worked out from figures that have changed since.
     for (TextBox* box : entries) {
@@ -128,6 +163,10 @@ DeductionsForm::DeductionsForm(toolkit::Messages& messages)
         }
         previous = next;
     }
+    // The check boxes between the parents' premium and the savings interest.
+    setTabOrder(txt80dp, chk80dsen);
+    setTabOrder(chk80dsen, chk80dpsen);
+    setTabOrder(chk80dpsen, txt80tta);
     setTabOrder(previous, cmdtot);
     setTabOrder(cmdtot, cmdbk);
 
@@ -143,19 +182,46 @@ TextBox* DeductionsForm::field(const char* name, Kind kind, int left, int top,
     return box;
 }
 
+QList<QWidget*> DeductionsForm::lawControls() const {
+    return {lbl80dp, txt80dp, chk80dsen, chk80dpsen, lbl80tta, txt80tta, lbl80ccf};
+}
+
+// Under the law as enacted the window grows by a strip for the parents' premium, the senior
+// limits of s.80D and the savings interest of s.80TTA, and says why s.80CCF is nil.
+void DeductionsForm::lawChanged() {
+    const bool shown = enacted();
+    if (shown != txt80dp->isVisibleTo(this)) {
+        setFixedHeight(height() + (shown ? 1 : -1) * toolkit::twips(lawStripHeight));
+    }
+    for (QWidget* w : lawControls()) {
+        w->setVisible(shown);
+    }
+    const fiscora::Departure* lapsed = nullptr;
+    for (const fiscora::Departure& d : fiscora::law2012().departures) {
+        if (d.reference == law().deductions.limit80CCF.source.reference) {
+            lapsed = &d;
+        }
+    }
+    lbl80ccf->setText(
+        lapsed ? QStringLiteral("80CCF is allowed as %1.").arg(QString::fromStdString(lapsed->law))
+               : QString());
+    cmdbk->setEnabled(false);
+}
+
+// The form's one mediclaim field is cut back to the one limit; under the law as enacted each
+// premium has a limit of its own, which Calculate applies.
 void DeductionsForm::checkMediclaim() {
-    if (!fiscora::above80DLimit(fiscora::law2012(), txt80d->text().toStdString())) {
+    if (enacted() || !fiscora::above80DLimit(law(), txt80d->text().toStdString())) {
         return;
     }
     messages_.inform(mediclaimLimitMessage());
-    toolkit::writeFigure(txt80d, fiscora::law2012().deductions.limit80D);
+    toolkit::writeFigure(txt80d, law().deductions.limit80D);
     toolkit::enter(txt80g);
 }
 
 void DeductionsForm::calculate() {
-    if (toolkit::carryOut(
-            *this, messages_,
-            year::calculateDeductions(toolkit::recordOf(*this), fiscora::law2012()))) {
+    if (toolkit::carryOut(*this, messages_,
+                          year::calculateDeductions(toolkit::recordOf(*this), law()))) {
         cmdbk->setEnabled(true);
     }
 }

@@ -5,6 +5,8 @@
 #include "toolkit/services.h"
 #include "toolkit/textbox.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 class DeductionsForm : public toolkit::Form {
@@ -29,7 +31,11 @@ signals:
     // Back was pressed: the grand total of deductions for the worksheet.
     void returned(double grandTotal);
 
+protected:
+    void lawChanged() override;
+
 private:
+    QList<QWidget*> lawControls() const;
     // The controls, each found by its object name (the same as here) from a test.
     // Section 80C
     toolkit::TextBox* txtgpf;
@@ -55,6 +61,14 @@ private:
     toolkit::TextBox* txt80g;
     toolkit::TextBox* txtoth;
     toolkit::TextBox* txtgt80;
+    // Asked under the law as enacted.
+    QLabel* lbl80dp;
+    toolkit::TextBox* txt80dp;
+    QCheckBox* chk80dsen;
+    QCheckBox* chk80dpsen;
+    QLabel* lbl80tta;
+    toolkit::TextBox* txt80tta;
+    QLabel* lbl80ccf;
 
     QPushButton* cmdtot;
     QPushButton* cmdbk;

@@ -7,6 +7,7 @@
 #include "toolkit/look.h"
 #include "toolkit/year_fields.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <optional>
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int captionLeft = 120;
 constexpr int fieldLeft = 2160;
+constexpr int lawRowHeight = 600; // what the window grows by under the law as enacted
 
 } // namespace
 
@@ -66,7 +68,19 @@ HraForm::HraForm(toolkit::Messages& messages)
         toolkit::bindEntry(box, {cmdback});
     }
 
-    QWidget* const order[] = {txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa};
+    // Asked under the law as enacted, below the buttons: the limb of half of salary in the
+    // four cities, two fifths elsewhere.
+    chkmetro =
+        new QCheckBox(QStringLiteral("Rented House in Delhi, Mumbai,\nKolkata or Chennai"), this);
+    chkmetro->setObjectName("chkmetro");
+    chkmetro->setFont(toolkit::arial(8.25, true));
+    toolkit::paint(chkmetro, colour::navy, colour::pink);
+    chkmetro->setGeometry(toolkit::twipsRect(captionLeft, 3120, 3240, 480));
+    chkmetro->setAccessibleName("Rented House in Delhi, Mumbai, Kolkata or Chennai");
+    chkmetro->hide();
+    connect(chkmetro, &QCheckBox::toggled, this, [this] { cmdback->setEnabled(false); });
+
+    QWidget* const order[] = {txtbp, txtda, txthra, txtRP, chkmetro, cmdcal, cmdback, txtnpa};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -76,10 +90,17 @@ HraForm::HraForm(toolkit::Messages& messages)
 }
 
 void HraForm::calculate() {
-    if (toolkit::carryOut(*this, messages_,
-                          year::calculateHra(toolkit::recordOf(*this), fiscora::law2012()))) {
+    if (toolkit::carryOut(*this, messages_, year::calculateHra(toolkit::recordOf(*this), law()))) {
         cmdback->setEnabled(true);
     }
+}
+
+void HraForm::lawChanged() {
+    if (enacted() != chkmetro->isVisibleTo(this)) {
+        setFixedHeight(height() + (enacted() ? 1 : -1) * toolkit::twips(lawRowHeight));
+    }
+    chkmetro->setVisible(enacted());
+    cmdback->setEnabled(false);
 }
 
 void HraForm::fillPay(const HraPay& pay) {

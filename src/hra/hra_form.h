@@ -5,6 +5,7 @@
 #include "toolkit/services.h"
 #include "toolkit/textbox.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 // The pay of the year that the salary form worked out, for the HRA form to start from.
@@ -37,6 +38,9 @@ signals:
     // BACK was pressed: the exempt house rent allowance for the worksheet.
     void returned(double exemption);
 
+protected:
+    void lawChanged() override;
+
 private:
     // The controls, each found by its object name (the same as here) from a test.
     toolkit::TextBox* txtbp;
@@ -46,6 +50,7 @@ private:
     toolkit::TextBox* txthra;
     toolkit::TextBox* txtRP;
     toolkit::TextBox* txthrx;
+    QCheckBox* chkmetro; // under the law as enacted
 
     QPushButton* cmdcal;
     QPushButton* cmdback;

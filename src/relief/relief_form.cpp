@@ -228,9 +228,16 @@ void ReliefForm::withdraw() {
 }
 
 void ReliefForm::showSeniorNote() {
-    const QString note = year::seniorNote(toolkit::recordOf(*this));
+    const QString note = year::seniorNote(toolkit::recordOf(*this), law().mode);
     lblsenior->setText(note);
     lblsenior->setVisible(!note.isEmpty());
+}
+
+// Under the law as enacted every year is taxed on the taxpayer's own scale: the note on the
+// scale of those below 60 goes; what Calculate gave under the other law is withdrawn.
+void ReliefForm::lawChanged() {
+    showSeniorNote();
+    withdraw();
 }
 
 void ReliefForm::fill(const std::optional<QString>& netTaxableIncome,
@@ -241,7 +248,8 @@ void ReliefForm::fill(const std::optional<QString>& netTaxableIncome,
 }
 
 void ReliefForm::calculate() {
-    if (toolkit::carryOut(*this, messages_, year::calculateRelief(toolkit::recordOf(*this)))) {
+    if (toolkit::carryOut(*this, messages_,
+                          year::calculateRelief(toolkit::recordOf(*this), law().mode))) {
         cmdprn->setEnabled(true);
         cmdbak->setEnabled(true);
     }

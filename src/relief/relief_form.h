@@ -64,6 +64,9 @@ signals:
     // The user asked for the printed Annexure I.
     void printRequested();
 
+protected:
+    void lawChanged() override;
+
 private:
     toolkit::TextBox* field(const QString& name, toolkit::TextBox::Kind kind, int left, int top,
                             const QString& accessible);

@@ -109,8 +109,12 @@ QString unprintable(const ComputationData& data) {
     return tooWide(computationPage(), data);
 }
 
+bool printComputation(toolkit::Printer& printer, const ComputationData& data, const QString& law) {
+    return printPage(printer, withLine(computationPage(), 1.0, 9.10, Font{9}, law), data);
+}
+
 bool printComputation(toolkit::Printer& printer, const ComputationData& data) {
-    return printPage(printer, computationPage(), data);
+    return printComputation(printer, data, QString());
 }
 
 } // namespace reports

@@ -75,6 +75,9 @@ Page<ComputationData> computationPage();
 QString unprintable(const ComputationData& data);
 
 // Prints the page on a portrait sheet and ends the document; true when the page came out.
+// `law`: the line that names the law the figures follow, below the page's table; the page
+// says nothing of it when it is empty.
+bool printComputation(toolkit::Printer& printer, const ComputationData& data, const QString& law);
 bool printComputation(toolkit::Printer& printer, const ComputationData& data);
 
 } // namespace reports

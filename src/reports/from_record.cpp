@@ -14,6 +14,14 @@ QString downloadPage() {
     return QStringLiteral("https://github.com/fiscora/fiscora1213");
 }
 
+QString lawLine(fiscora::Mode mode) {
+    if (mode == fiscora::Mode::Program) {
+        return {};
+    }
+    return QStringLiteral("Worked out under the Income-tax Act as enacted for %1")
+        .arg(QString::fromStdString(fiscora::law2012(mode).name));
+}
+
 ComputationData computationData(const year::FormRecord& w, const year::FormRecord& h,
                                 const year::FormRecord& d) {
     ComputationData c;
@@ -111,7 +119,7 @@ SalaryStatementData statementData(const year::FormRecord& s) {
     return d;
 }
 
-ReliefData reliefData(const year::FormRecord& r, const QString& name) {
+ReliefData reliefData(const year::FormRecord& r, const QString& name, fiscora::Mode mode) {
     ReliefData d;
     d.name = name;
     d.dateOfBirth = QDate::fromString(r[QStringLiteral("dtpdob")], Qt::ISODate)
@@ -137,7 +145,7 @@ ReliefData reliefData(const year::FormRecord& r, const QString& name) {
                 QString();
         }
     }
-    d.seniorNote = year::seniorNote(r);
+    d.seniorNote = year::seniorNote(r, mode);
     d.downloadPage = downloadPage();
     return d;
 }

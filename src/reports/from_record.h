@@ -4,6 +4,7 @@
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
+#include "rules/law.h"
 #include "year/record.h"
 
 namespace reports {
@@ -23,6 +24,11 @@ ComputationData computationData(const year::FormRecord& worksheet, const year::F
 SalaryStatementData statementData(const year::FormRecord& salary);
 
 // Annexure I of relief under s.89(1), under the worksheet's name.
-ReliefData reliefData(const year::FormRecord& relief, const QString& name);
+// Its note on the scale of a taxpayer of 60 or more shows only under the program's own law.
+ReliefData reliefData(const year::FormRecord& relief, const QString& name, fiscora::Mode mode);
+
+// The line a page of the law as enacted carries below its table; empty under the program's
+// own law, whose pages say nothing of it.
+QString lawLine(fiscora::Mode mode);
 
 } // namespace reports

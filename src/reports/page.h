@@ -109,6 +109,16 @@ template <typename Data> Page<Data> named(Page<Data> page) {
     return page;
 }
 
+// The page with one more line of its own: a text left-aligned at x, at y, in the font; the
+// page as it is when the text is empty.
+template <typename Data>
+Page<Data> withLine(Page<Data> page, double x, double y, Font font, const QString& text) {
+    if (!text.isEmpty()) {
+        page.rows.push_back({y, font, {{Align::Left, x, Text<Data>(text)}}});
+    }
+    return page;
+}
+
 // Prints the page: its orientation, each row in its font, each cell aligned at its x, then
 // the rules; ends the document. True when the page came out.
 template <typename Data>

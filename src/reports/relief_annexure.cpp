@@ -132,8 +132,12 @@ QString unprintable(const ReliefData& data) {
     return tooWide(reliefPage(), data);
 }
 
+bool printRelief(toolkit::Printer& printer, const ReliefData& data, const QString& law) {
+    return printPage(printer, withLine(reliefPage(), 1.0, 6.10, Font{8}, law), data);
+}
+
 bool printRelief(toolkit::Printer& printer, const ReliefData& data) {
-    return printPage(printer, reliefPage(), data);
+    return printRelief(printer, data, QString());
 }
 
 } // namespace reports

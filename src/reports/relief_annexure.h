@@ -39,6 +39,9 @@ Page<ReliefData> reliefPage();
 QString unprintable(const ReliefData& data);
 
 // Prints the page on a portrait sheet and ends the document; true when the page came out.
+// `law`: the line that names the law the figures follow, below the page's table; the page
+// says nothing of it when it is empty.
+bool printRelief(toolkit::Printer& printer, const ReliefData& data, const QString& law);
 bool printRelief(toolkit::Printer& printer, const ReliefData& data);
 
 } // namespace reports

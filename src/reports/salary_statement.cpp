@@ -125,8 +125,13 @@ Page<SalaryStatementData> statementPage() {
     return named(std::move(page));
 }
 
+bool printSalaryStatement(toolkit::Printer& printer, const SalaryStatementData& data,
+                          const QString& law) {
+    return printPage(printer, withLine(statementPage(), 1.0, 6.75, Font{8}, law), data);
+}
+
 bool printSalaryStatement(toolkit::Printer& printer, const SalaryStatementData& data) {
-    return printPage(printer, statementPage(), data);
+    return printSalaryStatement(printer, data, QString());
 }
 
 } // namespace reports

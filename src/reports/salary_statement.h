@@ -65,6 +65,10 @@ Page<SalaryStatementData> statementPage();
 QString unprintable(const SalaryStatementData& data);
 
 // Prints the page on a landscape sheet and ends the document; true when the page came out.
+// `law`: the line that names the law the figures follow, below the page's table; the page
+// says nothing of it when it is empty.
+bool printSalaryStatement(toolkit::Printer& printer, const SalaryStatementData& data,
+                          const QString& law);
 bool printSalaryStatement(toolkit::Printer& printer, const SalaryStatementData& data);
 
 } // namespace reports

@@ -50,12 +50,21 @@ double taxOfYear(const YearLaw& year, Category category, double totalIncome) {
     return shown(taxAndSurcharge + shown(cessOn(year, taxAndSurcharge)));
 }
 
-ReliefFigures computeRelief(const ReliefInputs& in) {
+ReliefLaws reliefLaws(Mode mode) {
+    ReliefLaws laws;
+    laws.receipt = &law2012(mode);
+    for (int i = 0; i < earlierYears; ++i) {
+        laws.earlier[static_cast<std::size_t>(i)] = &earlierLaw(i, mode);
+    }
+    return laws;
+}
+
+ReliefFigures computeRelief(const ReliefInputs& in, const ReliefLaws& laws) {
     ReliefFigures f;
     double arrears = 0;
     double differences = 0;
     for (int i = 0; i < earlierYears; ++i) {
-        const YearLaw& year = earlierLaw(i);
+        const YearLaw& year = *laws.earlier[static_cast<std::size_t>(i)];
         ReliefRow& row = f.rows[static_cast<std::size_t>(i)];
         const double income = in.totalIncome[static_cast<std::size_t>(i)];
         const double rowArrears = in.arrears[static_cast<std::size_t>(i)];
@@ -74,8 +83,10 @@ ReliefFigures computeRelief(const ReliefInputs& in) {
     item[2] = arrears;
     item[3] = in.incomeWithArrears;
     item[1] = shown(item[3] - item[2]);
-    item[4] = taxOfYear(law2012(), Category::General, item[3]);
-    item[5] = taxOfYear(law2012(), Category::General, item[1]);
+    const YearLaw& receipt = *laws.receipt;
+    const Category category = categoryOf(receipt, in.birth, in.sex);
+    item[4] = taxOfYear(receipt, category, item[3]);
+    item[5] = taxOfYear(receipt, category, item[1]);
     item[6] = shown(item[4] - item[5]);
     item[7] = differences;
     item[8] = item[6] - item[7] > 0 ? shown(item[6] - item[7]) : 0;

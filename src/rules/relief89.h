@@ -62,9 +62,18 @@ struct ReliefFigures {
     std::array<double, 9> items{};
 };
 
-// Relief under s.89(1) for arrears received in 2012-13. The year of receipt is taxed on the
-// worksheet's scale for everyone (category General of law2012()).
-ReliefFigures computeRelief(const ReliefInputs& in);
+// The laws Annexure I works on: the year of receipt, and the seven years before it.
+struct ReliefLaws {
+    const YearLaw* receipt = nullptr;
+    std::array<const YearLaw*, earlierYears> earlier{};
+};
+// 2012-13 and the years before it, under the program's law or the law as enacted.
+ReliefLaws reliefLaws(Mode mode);
+
+// Relief under s.89(1) for arrears received in 2012-13. Each year is taxed on the taxpayer's
+// scale of that year; the program's 2012-13 has one scale for everyone, so there the year of
+// receipt is taxed on the scale of those below 60.
+ReliefFigures computeRelief(const ReliefInputs& in, const ReliefLaws& laws);
 
 // True when the taxpayer is 60 or more on 31 March 2013 (the form then says that the
 // worksheet's scale for taxpayers below 60 is applied).

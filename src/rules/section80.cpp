@@ -2,6 +2,8 @@
 
 #include "common/amount.h"
 
+#include <algorithm>
+
 namespace fiscora {
 
 // Each total is taken as the form shows it before the next one is worked out from it.
@@ -17,9 +19,19 @@ Section80Figures computeSection80(const YearLaw& year, const Section80Inputs& in
     f.combined = beforeLimit > law.limit80CCE ? law.limit80CCE + in.npsGovernment
                                               : beforeLimit + in.npsGovernment;
     f.allowed80CCF =
-        in.infrastructure80CCF > law.limit80CCF ? law.limit80CCF : in.infrastructure80CCF;
-    f.grandTotal =
-        shown(f.combined) + in.mediclaim + in.donations + f.allowed80CCF + in.otherDeductions;
+        in.infrastructure80CCF > law.limit80CCF ? law.limit80CCF.value : in.infrastructure80CCF;
+    f.allowed80DFamily = in.mediclaim;
+    if (law.limit80DSenior > 0) {
+        const double self = in.selfSenior ? law.limit80DSenior.value : law.limit80DSelf.value;
+        const double parents =
+            in.parentSenior ? law.limit80DSenior.value : law.limit80DParents.value;
+        f.allowed80DFamily = std::clamp(in.mediclaim, 0.0, self);
+        f.allowed80DParents = std::clamp(in.mediclaimParents, 0.0, parents);
+    }
+    f.allowed80D = f.allowed80DFamily + f.allowed80DParents;
+    f.allowed80TTA = std::clamp(in.savingsInterest, 0.0, law.limit80TTA.value);
+    f.grandTotal = shown(f.combined) + f.allowed80D + in.donations + f.allowed80CCF +
+                   in.otherDeductions + f.allowed80TTA;
     return f;
 }
 

@@ -25,8 +25,14 @@ struct Section80Inputs {
     double npsEmployee = 0;         // s.80CCD(1): the employee's NPS contribution
     double npsGovernment = 0;       // s.80CCD(2): the government's matching contribution
     double infrastructure80CCF = 0; // s.80CCF, as typed
-    double mediclaim = 0;           // s.80D
-    double donations = 0;           // s.80G, taken at the full amount
+    double mediclaim = 0;           // s.80D, the form's one field
+    // s.80D under the law as enacted: the family's premium and the parents' apart, each with
+    // its own limit, the higher one where the taxpayer or a parent is a senior citizen.
+    double mediclaimParents = 0;
+    bool selfSenior = false;
+    bool parentSenior = false;
+    double savingsInterest = 0; // s.80TTA: interest on savings bank deposits
+    double donations = 0;       // s.80G, taken at the full amount
     double otherDeductions = 0;
 };
 
@@ -36,6 +42,10 @@ struct Section80Figures {
     double combinedBeforeLimit = 0; // 80C + 80CCC + employee's 80CCD
     double combined = 0;            // limited by 80CCE, then the government's 80CCD on top
     double allowed80CCF = 0;        // at most the 80CCF limit
+    double allowed80DFamily = 0;    // the form's one field, or the family's premium as limited
+    double allowed80DParents = 0;   // the parents' premium as limited; nil on one field
+    double allowed80D = 0;          // the two together
+    double allowed80TTA = 0;        // at most the 80TTA limit
     double grandTotal = 0;
 };
 

@@ -3,11 +3,30 @@
 #include "common/amount.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace fiscora {
 
+namespace {
+
+// Paise dropped, then to the nearest unit with a half up; a loss is rounded as its amount.
+double fiveUp(double amount, double unit) {
+    const double rupees = std::trunc(amount);
+    const double units = std::floor(std::fabs(rupees) / unit + 0.5);
+    return std::copysign(units * unit, rupees) + 0.0; // no negative nil
+}
+
+} // namespace
+
 double roundedIncome(const YearLaw& year, double totalIncome) {
+    if (year.rounding.value == Rounding::FiveUp) {
+        return fiveUp(totalIncome, year.roundingUnit);
+    }
     return roundHalfEven(totalIncome / year.roundingUnit) * year.roundingUnit;
+}
+
+double roundedTax(const YearLaw& year, double tax) {
+    return year.taxRoundingUnit > 0 ? fiveUp(tax, year.taxRoundingUnit) : tax;
 }
 
 double slabTax(const YearLaw& year, Category category, double income) {
@@ -43,14 +62,21 @@ double cessOn(const YearLaw& year, double taxAndSurcharge) {
 TaxFigures computeTax(const YearLaw& year, const TaxInputs& in) {
     TaxFigures t;
     t.exemptAllowances = shown(in.transportExempt + in.hraExempt);
-    t.salaryIncome = shown(in.grossSalary - t.exemptAllowances);
+    t.employmentTax = std::clamp(in.employmentTax, 0.0, year.exemptions.employmentTaxLimit.value);
+    t.salaryIncome = shown(in.grossSalary - t.exemptAllowances - t.employmentTax);
     t.grossTotalIncome = shown(t.salaryIncome + in.houseProperty + in.otherSources);
     t.netTaxableIncome = shown(roundedIncome(year, t.grossTotalIncome - in.deductions80));
-    t.grossTax = shown(slabTax(year, Category::General, t.netTaxableIncome));
+    t.grossTax = shown(slabTax(year, in.category, t.netTaxableIncome));
     t.netTax = shown(std::max(t.grossTax - in.relief89, 0.0));
-    t.cess = shown(cessOn(year, t.netTax));
-    t.totalTax = shown(t.netTax + t.cess);
-    t.balanceTax = shown(t.totalTax - in.taxDeducted);
+    if (year.reliefAfterCess) {
+        // The cess on the tax before relief; the relief off the two together, never below nil.
+        t.cess = shown(cessOn(year, t.grossTax));
+        t.totalTax = shown(roundedTax(year, std::max(t.grossTax + t.cess - in.relief89, 0.0)));
+    } else {
+        t.cess = shown(cessOn(year, t.netTax));
+        t.totalTax = shown(roundedTax(year, t.netTax + t.cess));
+    }
+    t.balanceTax = shown(roundedTax(year, t.totalTax - in.taxDeducted));
     return t;
 }
 

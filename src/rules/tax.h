@@ -5,8 +5,13 @@
 
 namespace fiscora {
 
-// s.288A: total income rounded to the year's unit (ten rupees), a half to the even ten.
+// s.288A: total income rounded to the year's unit (ten rupees): a half to the even ten, or,
+// as the Act has it, paise dropped and then a last figure of five or more up.
 double roundedIncome(const YearLaw& year, double totalIncome);
+
+// s.288B: tax payable rounded to the year's unit in the same way as s.288A; unchanged in a
+// year that does not round it.
+double roundedTax(const YearLaw& year, double tax);
 
 // Tax on the year's scale for a category, on a total income already rounded; each slab's
 // part is rounded to the rupee.
@@ -27,14 +32,17 @@ struct TaxInputs {
     double hraExempt = 0;       // s.10(13A): house rent allowance exempt
     double houseProperty = 0;   // may be a loss
     double otherSources = 0;
-    double deductions80 = 0; // chapter VI-A total
-    double relief89 = 0;     // s.89: relief for arrears of salary
-    double taxDeducted = 0;  // TDS
+    double deductions80 = 0;               // chapter VI-A total
+    double relief89 = 0;                   // s.89: relief for arrears of salary
+    double taxDeducted = 0;                // TDS
+    double employmentTax = 0;              // s.16(iii): tax on employment paid
+    Category category = Category::General; // the taxpayer's scale, where the year has it
 };
 
 // Every figure as the worksheet shows it, in the order it is worked out.
 struct TaxFigures {
     double exemptAllowances = 0;
+    double employmentTax = 0; // s.16(iii), as allowed
     double salaryIncome = 0;
     double grossTotalIncome = 0;
     double netTaxableIncome = 0; // rounded to ten rupees (s.288A)
@@ -45,7 +53,10 @@ struct TaxFigures {
     double balanceTax = 0;
 };
 
-// The worksheet: one scale for every individual, the general scale of the year.
+// The worksheet. On the program's own law, one scale for every individual, the general
+// scale of the year; under the law as enacted, the taxpayer's own scale, the tax on
+// employment taken from salary, the relief taken off the tax and cess together and the tax
+// payable and the balance rounded (s.288B).
 TaxFigures computeTax(const YearLaw& year, const TaxInputs& in);
 
 } // namespace fiscora

@@ -282,7 +282,7 @@ std::optional<double> SalaryForm::arrearsOfDa() const {
 }
 
 void SalaryForm::calculate() {
-    const year::Step step = year::calculateSalary(toolkit::recordOf(*this), fiscora::law2012());
+    const year::Step step = year::calculateSalary(toolkit::recordOf(*this), law());
     if (toolkit::carryOut(*this, messages_, step)) {
         cmdprn->setEnabled(true);
         cmdbak->setEnabled(true);
@@ -290,7 +290,7 @@ void SalaryForm::calculate() {
 }
 
 void SalaryForm::back() {
-    const auto totals = year::salaryTotals(toolkit::recordOf(*this), fiscora::law2012());
+    const auto totals = year::salaryTotals(toolkit::recordOf(*this), law());
     if (const auto* refusal = std::get_if<year::Refusal>(&totals)) {
         messages_.inform(refusal->message);
         return;

@@ -47,6 +47,10 @@ signals:
     // The user asked for the printed statement of salary.
     void printRequested();
 
+protected:
+    // The table was worked out on the other law's DA: Print and Back wait for Calculate.
+    void lawChanged() override { withdraw(); }
+
 private:
     using Column = std::array<toolkit::TextBox*, fiscora::payRows>;
 

@@ -1,6 +1,8 @@
 #pragma once
 // The base of every window of the program: a fixed client area, centred on the screen the
 // first time it is shown, a background colour and a default button that Enter presses.
+#include "rules/law.h"
+
 #include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
@@ -30,11 +32,22 @@ public:
     // Asked before the close box closes the window: false keeps it open.
     void setCloseGuard(std::function<bool()> mayClose) { closeGuard_ = std::move(mayClose); }
 
+    // The law the year is worked out under (the program's own, until the hub says other):
+    // the form's steps work on it, and it shows what that law alone asks.
+    const fiscora::YearLaw& law() const { return *law_; }
+    void setLaw(const fiscora::YearLaw& law) {
+        law_ = &law;
+        lawChanged();
+    }
+
 signals:
     // The user closed the window with its close box.
     void closedByUser();
 
 protected:
+    // The form shows or hides what only the law as enacted asks.
+    virtual void lawChanged() {}
+    bool enacted() const { return law_->mode == fiscora::Mode::Enacted; }
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +63,7 @@ private:
     QPointer<QAbstractButton> defaultButton_;
     std::function<bool()> closeGuard_;
     bool centred_ = false;
+    const fiscora::YearLaw* law_ = &fiscora::law2012();
 };
 
 } // namespace toolkit

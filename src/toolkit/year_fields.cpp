@@ -1,5 +1,6 @@
 #include "toolkit/year_fields.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,7 +22,10 @@ const year::FormSchema& schemaOf(const QWidget& form) {
     return *schema;
 }
 
-QString textOf(const QWidget* w) {
+QString textOf(const QObject* w) {
+    if (const auto* action = qobject_cast<const QAction*>(w)) { // the year's law, in the menu
+        return QLatin1String(action->isChecked() ? "1" : "0");
+    }
     if (const auto* field = qobject_cast<const QLineEdit*>(w)) {
         return field->text();
     }
@@ -37,7 +41,7 @@ QString textOf(const QWidget* w) {
     return {};
 }
 
-void write(QWidget* w, const QString& text) {
+void write(QObject* w, const QString& text) {
     // A date goes in with its reactions: they only show what goes with it (the relief form's
     // note on the scale of a taxpayer of 60 or more) and withdraw what Calculate gave.
     if (auto* date = qobject_cast<QDateEdit*>(w)) {
@@ -55,6 +59,8 @@ void write(QWidget* w, const QString& text) {
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         check->setChecked(text == QLatin1String("1"));
+    } else if (auto* action = qobject_cast<QAction*>(w)) {
+        action->setChecked(text == QLatin1String("1"));
     }
 }
 
@@ -63,7 +69,7 @@ void write(QWidget* w, const QString& text) {
 year::FormRecord recordOf(const QWidget& form) {
     year::FormRecord record(schemaOf(form));
     for (const year::Key& key : record.schema().keys) {
-        record.set(key.name, textOf(form.findChild<QWidget*>(key.name)));
+        record.set(key.name, textOf(form.findChild<QObject*>(key.name)));
     }
     return record;
 }
@@ -80,7 +86,7 @@ void apply(QWidget& form, const year::FormRecord& record) {
     }
     for (const year::Key& key : keys) {
         if (key.kind != year::Kind::Option) {
-            write(form.findChild<QWidget*>(key.name), record[key.name]);
+            write(form.findChild<QObject*>(key.name), record[key.name]);
         }
     }
     refreshMarks(form); // a figure read only in part shows so, however it came in
@@ -126,8 +132,10 @@ std::optional<double> carryOut(Messages& messages, const year::Carried& figure) 
 
 void watch(const QWidget& form, const std::function<void()>& changed) {
     for (const year::Key& key : schemaOf(form).keys) {
-        QWidget* w = form.findChild<QWidget*>(key.name);
-        if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        QObject* w = form.findChild<QObject*>(key.name);
+        if (auto* action = qobject_cast<QAction*>(w)) {
+            QObject::connect(action, &QAction::toggled, action, changed);
+        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
             QObject::connect(field, &QLineEdit::textChanged, field, changed);
         } else if (auto* box = qobject_cast<QComboBox*>(w)) {
             QObject::connect(box, &QComboBox::currentTextChanged, box, changed);
@@ -136,6 +144,41 @@ void watch(const QWidget& form, const std::function<void()>& changed) {
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             QObject::connect(button, &QAbstractButton::toggled, button, changed);
         }
+    }
+}
+
+namespace {
+
+// One key's value written from one form into the other as a change on the first would be.
+void copyKey(const QWidget& from, QWidget& to, const QString& key) {
+    QObject* source = from.findChild<QObject*>(key);
+    QObject* target = to.findChild<QObject*>(key);
+    if (auto* date = qobject_cast<QDateEdit*>(target)) {
+        date->setDate(qobject_cast<QDateEdit*>(source)->date());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        button->setChecked(qobject_cast<QAbstractButton*>(source)->isChecked());
+    }
+}
+
+void follow(QWidget& from, QWidget& to, const QString& key) {
+    QObject* source = from.findChild<QObject*>(key);
+    const auto copy = [&from, &to, key] { copyKey(from, to, key); };
+    if (auto* date = qobject_cast<QDateEdit*>(source)) {
+        QObject::connect(date, &QDateEdit::dateChanged, &to, copy);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(source)) {
+        QObject::connect(button, &QAbstractButton::toggled, &to, copy);
+    }
+}
+
+} // namespace
+
+void share(QWidget& from, QWidget& to, const QStringList& keys) {
+    for (const QString& key : keys) {
+        copyKey(from, to, key);
+    }
+    for (const QString& key : keys) {
+        follow(from, to, key);
+        follow(to, from, key);
     }
 }
 

@@ -34,6 +34,11 @@ std::optional<double> carryOut(Messages& messages, const year::Carried& figure);
 // Calls `changed` whenever a control of the form's schema changes, by the user or the program.
 void watch(const QWidget& form, const std::function<void()>& changed);
 
+// Keys that two forms show of one fact (the taxpayer's date of birth and sex on the
+// worksheet and the relief form): `to` takes `from`'s values now, and from then on a change
+// on either form is written into the other, with its reactions, for as long as both live.
+void share(QWidget& from, QWidget& to, const QStringList& keys);
+
 // Which of the form's buttons were enabled as it was made, to put it back to its design.
 using Buttons = QList<std::pair<QPointer<QAbstractButton>, bool>>;
 Buttons buttonsOf(const QWidget& form);

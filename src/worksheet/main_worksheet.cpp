@@ -7,6 +7,9 @@
 #include "toolkit/look.h"
 #include "toolkit/year_fields.h"
 
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QUrl>
 
 using toolkit::TextBox;
@@ -23,6 +26,8 @@ constexpr int innerField = 3480;
 constexpr int rightField = 9960;
 constexpr int calcAtField = 4080;
 constexpr int captionHeight = 240;
+constexpr int lawStripTop = 5700;   // below the worksheet, shown under the law as enacted
+constexpr int lawStripHeight = 480; // what the window grows by to show it
 
 } // namespace
 
@@ -124,9 +129,46 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     // that the net taxable income and the tax beside it were not worked out from.
     toolkit::bindChange(txtded80, {cmdprint});
 
-    QWidget* order[] = {txtname,  cmdcalgs,  txtgs,    txttp,       cmdcalhr,
-                        txthra,   txtos,     cmdcalhp, cmdcalded80, cmdcalrel89,
-                        txtrel89, txtdedtax, cmdcalc,  cmdprint,    cmdexit};
+    // Asked only under the law as enacted, in a strip below the worksheet that shows with it.
+    lbldob = label("lbldob", "Date of Birth", leftCaption, lawStripTop);
+    dtpdob = new QDateEdit(QDate(1960, 1, 1), this);
+    dtpdob->setObjectName("dtpdob");
+    dtpdob->setDisplayFormat("dd/MM/yyyy");
+    dtpdob->setCalendarPopup(true);
+    dtpdob->setFont(toolkit::sansSerif(8.25));
+    dtpdob->setGeometry(toolkit::twipsRect(1800, lawStripTop - 30, 1575, 315));
+    dtpdob->setAccessibleName("Date of Birth");
+    frasex = new QGroupBox(this);
+    frasex->setObjectName("frasex");
+    frasex->setFlat(true);
+    frasex->setGeometry(toolkit::twipsRect(3600, lawStripTop - 60, 2280, 375));
+    auto option = [&](const char* name, const QString& text, int left) {
+        auto* b = new QRadioButton(text, frasex);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(captionFont);
+        toolkit::paint(b, colour::navy);
+        b->setGeometry(toolkit::twips(left), 0, b->sizeHint().width(), toolkit::twips(375));
+        b->setAccessibleName(text);
+        return b;
+    };
+    optmale = option("optmale", "Male", 0);
+    optfemale = option("optfemale", "Female", 1080);
+    optmale->setChecked(true);
+    lblpt = label("lblpt", "Tax on Employment", rightCaption, lawStripTop);
+    txtpt = field("txtpt", Kind::Entry, rightField, lawStripTop);
+    toolkit::bindEntry(txtpt, {cmdprint});
+    toolkit::markPartialReading(txtpt);
+    txtpt->setAccessibleName("Tax on Employment");
+    // The scale follows the age: a new date or sex withdraws Print too.
+    connect(dtpdob, &QDateEdit::dateChanged, this, [this] { cmdprint->setEnabled(false); });
+    connect(optfemale, &QRadioButton::toggled, this, [this] { cmdprint->setEnabled(false); });
+    for (QWidget* w : lawControls()) {
+        w->hide();
+    }
+
+    QWidget* order[] = {txtname,   cmdcalgs,    txtgs,       txttp,    cmdcalhr,  txthra, txtos,
+                        cmdcalhp,  cmdcalded80, cmdcalrel89, txtrel89, txtdedtax, dtpdob, optmale,
+                        optfemale, txtpt,       cmdcalc,     cmdprint, cmdexit};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -175,9 +217,31 @@ TextBox* MainWorksheet::field(const char* name, Kind kind, int left, int top, in
 
 void MainWorksheet::calculate() {
     if (toolkit::carryOut(*this, messages_,
-                          year::calculateWorksheet(toolkit::recordOf(*this), fiscora::law2012()))) {
+                          year::calculateWorksheet(toolkit::recordOf(*this), law()))) {
         cmdprint->setEnabled(true);
     }
+}
+
+QList<QWidget*> MainWorksheet::lawControls() const {
+    return {lbldob, dtpdob, frasex, lblpt, txtpt};
+}
+
+void MainWorksheet::lawChanged() {
+    const bool shown = enacted();
+    if (shown != lbldob->isVisibleTo(this)) {
+        setFixedHeight(height() + (shown ? 1 : -1) * toolkit::twips(lawStripHeight));
+    }
+    for (QWidget* w : lawControls()) {
+        w->setVisible(shown);
+    }
+}
+
+void MainWorksheet::withdrawFigures() {
+    for (TextBox* box :
+         {txtexall, txtnsal, txtgti, txtnti, txtgtax, txtntax, txtcess, txtttax, txtbaltax}) {
+        box->setText(QStringLiteral("0"));
+    }
+    cmdprint->setEnabled(false);
 }
 
 // The year's salary: the two heads of the worksheet, then the carriers for the HRA and

@@ -7,8 +7,11 @@
 #include "toolkit/services.h"
 #include "toolkit/textbox.h"
 
+#include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 class MainWorksheet : public toolkit::Form {
     Q_OBJECT
@@ -41,6 +44,9 @@ public:
     // Whether the tax stands as Calculate worked it out (Print enabled).
     bool figuresFresh() const { return cmdprint->isEnabled(); }
 
+    // The worked-out figures put back to nil and Print withdrawn: they followed another law.
+    void withdrawFigures();
+
     // Calculate: enables Print and works out every tax figure from the fields as they stand.
     // Refuses, with a message and no field changed, when a figure is too large to work with.
     void calculate();
@@ -56,7 +62,13 @@ signals:
     void exitAsked();
     void downloadPageAsked();
 
+protected:
+    // Under the law as enacted the window grows by a strip that asks the taxpayer's date of
+    // birth and sex and the tax on employment; nothing else moves.
+    void lawChanged() override;
+
 private:
+    QList<QWidget*> lawControls() const;
     // The controls, each found by its object name (the same as here) from a test.
     // Heads of income and tax figures.
     toolkit::TextBox* txtname;
@@ -77,6 +89,14 @@ private:
     toolkit::TextBox* txtttax;
     toolkit::TextBox* txtdedtax;
     toolkit::TextBox* txtbaltax;
+    // Asked under the law as enacted.
+    QLabel* lbldob;
+    QDateEdit* dtpdob;
+    QGroupBox* frasex;
+    QRadioButton* optmale;
+    QRadioButton* optfemale;
+    QLabel* lblpt;
+    toolkit::TextBox* txtpt;
 
     // Hidden carriers, filled by the salary form and passed on by the Calc. buttons.
     toolkit::TextBox* txtbp;

@@ -127,6 +127,12 @@ WorksheetMenu addMenu(QWidget& form) {
     m.actExit = action(m.mnuFile, "actExit", QStringLiteral("E&xit"),
                        QKeySequence(QStringLiteral("Ctrl+Q")));
 
+    m.mnuYear = m.bar->addMenu(QStringLiteral("&Year"));
+    m.mnuYear->setObjectName(QStringLiteral("mnuYear"));
+    m.actLawAsEnacted =
+        action(m.mnuYear, "actLawAsEnacted", QStringLiteral("Work out under the &Law as Enacted"));
+    m.actLawAsEnacted->setCheckable(true);
+
     m.mnuHelp = m.bar->addMenu(QStringLiteral("&Help"));
     m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     m.actAbout = action(m.mnuHelp, "actAbout", QStringLiteral("&About Fiscora1213"));

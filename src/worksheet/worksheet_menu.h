@@ -1,5 +1,6 @@
 #pragma once
-// The main worksheet's menu bar: the year's file, its pages as PDF, and help. The window
+// The main worksheet's menu bar: the year's file, its pages as PDF, the law the year is
+// worked out under, and help. The window
 // grows by the bar; the worksheet's own client area keeps its size and layout.
 #include <QAction>
 #include <QMenu>
@@ -24,6 +25,8 @@ struct WorksheetMenu {
     QAction* actPreviewStatement;
     QAction* actPreviewRelief;
     QAction* actExit;
+    QMenu* mnuYear;
+    QAction* actLawAsEnacted; // checkable: the year worked out under the law as enacted
     QMenu* mnuHelp;
     QAction* actAbout;
     QAction* actLawNotes;

@@ -147,6 +147,35 @@ std::optional<QString> groupProblem(FormRecord& form, const QJsonObject& given) 
     return std::nullopt;
 }
 
+// The taxpayer's date of birth and sex are one fact of the year, which the worksheet and the
+// relief form both show: what the file gives on one form goes to the other, and a file that
+// gives them differently on the two is refused.
+std::optional<QString> sharedFacts(Record& record, const QJsonObject& top) {
+    if (!record.find(form::relief)) {
+        return std::nullopt;
+    }
+    FormRecord& worksheet = record.hold(form::worksheet);
+    FormRecord& relief = *record.find(form::relief);
+    const QJsonObject onWorksheet = top.value(form::worksheet).toObject();
+    const QJsonObject onRelief = top.value(form::relief).toObject();
+    const auto given = [](const QJsonObject& form) {
+        return form.contains(QLatin1String("dtpdob")) || form.contains(QLatin1String("optmale")) ||
+               form.contains(QLatin1String("optfemale"));
+    };
+    const bool fromWorksheet = given(onWorksheet);
+    for (const char* name : {"dtpdob", "optmale", "optfemale"}) {
+        const QString key = QLatin1String(name);
+        if (fromWorksheet && given(onRelief) && worksheet[key] != relief[key]) {
+            return QStringLiteral("%1 and %2 give different %3; they are one fact of the year")
+                .arg(quoted(form::worksheet), quoted(form::relief),
+                     key == QLatin1String("dtpdob") ? QStringLiteral("dates of birth")
+                                                    : QStringLiteral("sexes"));
+        }
+        (fromWorksheet ? relief : worksheet).set(key, (fromWorksheet ? worksheet : relief)[key]);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray toJson(const Record& record) {
@@ -209,6 +238,9 @@ std::variant<Record, QString> fromJson(const QByteArray& text) {
             return *problem;
         }
         record.put(std::move(form));
+    }
+    if (const auto problem = sharedFacts(record, top)) {
+        return *problem;
     }
     return record;
 }

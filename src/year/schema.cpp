@@ -43,6 +43,18 @@ QString monthName(int row) {
 
 namespace {
 
+void birthAndSex(Builder& b) {
+    b.add({QStringLiteral("dtpdob"),
+           Kind::Date,
+           QStringLiteral("1960-01-01"),
+           anyLength,
+           {},
+           QStringLiteral("Date of Birth")});
+    const QString sex = QStringLiteral("sex");
+    b.option(QStringLiteral("optmale"), true, sex, QStringLiteral("Male"));
+    b.option(QStringLiteral("optfemale"), false, sex, QStringLiteral("Female"));
+}
+
 FormSchema worksheet() {
     Builder b{{form::worksheet, {}, {}}};
     b.add({QStringLiteral("txtname"), Kind::Text, {}, anyLength, {}, QStringLiteral("Name")});
@@ -75,6 +87,17 @@ FormSchema worksheet() {
     for (const auto& [name, what] : figures) {
         b.figure(QLatin1String(name), QLatin1String(what));
     }
+    // What only the law as enacted asks: the taxpayer's date of birth and sex (the relief
+    // form's, the same facts) and the tax on employment; then the law the year is worked out
+    // under, the Year menu's check.
+    birthAndSex(b);
+    b.figure(QStringLiteral("txtpt"), QStringLiteral("Tax on Employment"));
+    b.add({QStringLiteral("actLawAsEnacted"),
+           Kind::Check,
+           QStringLiteral("0"),
+           anyLength,
+           {},
+           QStringLiteral("Work out under the Law as Enacted")});
     return b.form;
 }
 
@@ -157,6 +180,14 @@ FormSchema hra() {
             key.typed = 10;
         }
     }
+    // Asked under the law as enacted: the limb of half or two fifths of salary.
+    form.index.insert(QStringLiteral("chkmetro"), static_cast<int>(form.keys.size()));
+    form.keys.push_back({QStringLiteral("chkmetro"),
+                         Kind::Check,
+                         QStringLiteral("0"),
+                         anyLength,
+                         {},
+                         QStringLiteral("Rented House in Delhi, Mumbai, Kolkata or Chennai")});
     return form;
 }
 
@@ -182,15 +213,7 @@ FormSchema houseProperty() {
 
 FormSchema relief() {
     Builder b{{form::relief, {}, {}}};
-    b.add({QStringLiteral("dtpdob"),
-           Kind::Date,
-           QStringLiteral("1960-01-01"),
-           anyLength,
-           {},
-           QStringLiteral("Date of Birth")});
-    const QString sex = QStringLiteral("sex");
-    b.option(QStringLiteral("optmale"), true, sex, QStringLiteral("Male"));
-    b.option(QStringLiteral("optfemale"), false, sex, QStringLiteral("Female"));
+    birthAndSex(b);
     const char* const columns[][2] = {
         {"txtti", "Total income"},    {"txtarr", "Arrears"},
         {"txtcat", "Category"},       {"txtti2", "Income with arrears"},
@@ -222,33 +245,54 @@ FormSchema relief() {
     return b.form;
 }
 
+// Asked under the law as enacted: the parents' premium apart from the family's, with the
+// higher limits of senior citizens, and the interest on savings bank deposits.
+FormSchema deductions(FormSchema form) {
+    Builder b{std::move(form)};
+    b.figure(QStringLiteral("txt80dp"), QStringLiteral("Mediclaim of Parents"));
+    b.add({QStringLiteral("chk80dsen"),
+           Kind::Check,
+           QStringLiteral("0"),
+           anyLength,
+           {},
+           QStringLiteral("Self or Spouse 60 or more")});
+    b.add({QStringLiteral("chk80dpsen"),
+           Kind::Check,
+           QStringLiteral("0"),
+           anyLength,
+           {},
+           QStringLiteral("A Parent 60 or more")});
+    b.figure(QStringLiteral("txt80tta"), QStringLiteral("Savings Bank Interest (80TTA)"));
+    return b.form;
+}
+
 std::vector<FormSchema> declare() {
     return {
         worksheet(),
         salary(),
         hra(),
         houseProperty(),
-        figures(form::deductions, {{"txtgpf", "GPF"},
-                                   {"txtgis", "CGEGIS"},
-                                   {"txthba", "House Building Advance"},
-                                   {"txtlic", "Life Insurance Premium"},
-                                   {"txtppf", "PPF"},
-                                   {"txtnsc", "National Savings Certificate"},
-                                   {"txtnsci", "Interest on NSC"},
-                                   {"txttf1", "Tution Fee, Child I"},
-                                   {"txttf2", "Tution Fee, Child II"},
-                                   {"txtinf", "Infrastructure Bonds"},
-                                   {"txtos", "Other Savings"},
-                                   {"txt80c", "Total of Section 80C"},
-                                   {"txt80ccc", "Jeevan Suraksha"},
-                                   {"txt80ccdec", "New Pen. Sch. (Emp.Cont.)"},
-                                   {"txt80ccdgc", "New Pen. Sch. (Gov.Cont.)"},
-                                   {"txttot1", "Total - 80C+80CCC+80CCD"},
-                                   {"txt80ccf", "Infra. Bonds (80CCF)"},
-                                   {"txt80d", "Mediclaim/CGHS"},
-                                   {"txt80g", "Donations"},
-                                   {"txtoth", "Other Deductions"},
-                                   {"txtgt80", "GRAND TOTAL"}}),
+        deductions(figures(form::deductions, {{"txtgpf", "GPF"},
+                                              {"txtgis", "CGEGIS"},
+                                              {"txthba", "House Building Advance"},
+                                              {"txtlic", "Life Insurance Premium"},
+                                              {"txtppf", "PPF"},
+                                              {"txtnsc", "National Savings Certificate"},
+                                              {"txtnsci", "Interest on NSC"},
+                                              {"txttf1", "Tution Fee, Child I"},
+                                              {"txttf2", "Tution Fee, Child II"},
+                                              {"txtinf", "Infrastructure Bonds"},
+                                              {"txtos", "Other Savings"},
+                                              {"txt80c", "Total of Section 80C"},
+                                              {"txt80ccc", "Jeevan Suraksha"},
+                                              {"txt80ccdec", "New Pen. Sch. (Emp.Cont.)"},
+                                              {"txt80ccdgc", "New Pen. Sch. (Gov.Cont.)"},
+                                              {"txttot1", "Total - 80C+80CCC+80CCD"},
+                                              {"txt80ccf", "Infra. Bonds (80CCF)"},
+                                              {"txt80d", "Mediclaim/CGHS"},
+                                              {"txt80g", "Donations"},
+                                              {"txtoth", "Other Deductions"},
+                                              {"txtgt80", "GRAND TOTAL"}})),
         relief(),
     };
 }

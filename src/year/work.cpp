@@ -240,6 +240,7 @@ Step calculateHra(const FormRecord& hra, const fiscora::YearLaw& law) {
     if (read.refused) {
         return *read.refused;
     }
+    in.metro = hra.on(QStringLiteral("chkmetro"));
     const fiscora::HraFigures f = fiscora::computeHraExemption(law, in);
     return results(
         hra, {{QStringLiteral("txtns"), f.totalSalary}, {QStringLiteral("txthrx"), f.exemption}});
@@ -299,6 +300,13 @@ Step calculateDeductions(const FormRecord& deductions, const fiscora::YearLaw& l
     for (const auto& [key, figure] : inputs) {
         read(QLatin1String(key), *figure);
     }
+    if (law.mode == fiscora::Mode::Enacted) {
+        // Asked only under the law as enacted.
+        read(QStringLiteral("txt80dp"), in.mediclaimParents)(QStringLiteral("txt80tta"),
+                                                             in.savingsInterest);
+        in.selfSenior = deductions.on(QStringLiteral("chk80dsen"));
+        in.parentSenior = deductions.on(QStringLiteral("chk80dpsen"));
+    }
     if (read.refused) {
         return *read.refused;
     }
@@ -307,10 +315,18 @@ Step calculateDeductions(const FormRecord& deductions, const fiscora::YearLaw& l
                                      {QStringLiteral("txttot1"), f.combinedBeforeLimit},
                                      {QStringLiteral("txttot1"), f.combined},
                                      {QStringLiteral("txtgt80"), f.grandTotal}});
-    if (auto* writes = std::get_if<Writes>(&step);
-        writes && f.allowed80CCF != in.infrastructure80CCF) {
-        // The field itself is cut back to the limit.
-        writes->insert(writes->end() - 1, {QStringLiteral("txt80ccf"), figureText(f.allowed80CCF)});
+    if (auto* writes = std::get_if<Writes>(&step)) {
+        // A field above its limit is itself cut back to the limit, before the grand total.
+        const std::tuple<const char*, double, double> limited[] = {
+            {"txt80ccf", f.allowed80CCF, in.infrastructure80CCF},
+            {"txt80d", f.allowed80DFamily, in.mediclaim},
+            {"txt80dp", f.allowed80DParents, in.mediclaimParents},
+            {"txt80tta", f.allowed80TTA, in.savingsInterest}};
+        for (const auto& [key, allowed, given] : limited) {
+            if (allowed != given) {
+                writes->insert(writes->end() - 1, {QLatin1String(key), figureText(allowed)});
+            }
+        }
     }
     return step;
 }
@@ -318,6 +334,21 @@ Step calculateDeductions(const FormRecord& deductions, const fiscora::YearLaw& l
 Carried deductionsTotal(const FormRecord& deductions) {
     return carried(deductions, QStringLiteral("txtgt80"), Reading::Lenient);
 }
+
+namespace {
+
+Refusal badBirth(const FormRecord& form) {
+    const QDate earliest = QDate::fromString(QLatin1String(earliestBirth), Qt::ISODate);
+    const QDate latest = QDate::fromString(QLatin1String(latestBirth), Qt::ISODate);
+    return Refusal{form.name(), QStringLiteral("dtpdob"),
+                   QStringLiteral("The date of birth must fall between %1 and %2. "
+                                  "Please correct it and Calculate again.")
+                       .arg(earliest.toString(QStringLiteral("dd/MM/yyyy")),
+                            latest.toString(QStringLiteral("dd/MM/yyyy"))),
+                   Focus::Set};
+}
+
+} // namespace
 
 Step calculateWorksheet(const FormRecord& worksheet, const fiscora::YearLaw& law,
                         Warnings* warnings) {
@@ -327,6 +358,16 @@ Step calculateWorksheet(const FormRecord& worksheet, const fiscora::YearLaw& law
         QStringLiteral("txthra"), in.hraExempt)(QStringLiteral("txthp"), in.houseProperty)(
         QStringLiteral("txtos"), in.otherSources)(QStringLiteral("txtded80"), in.deductions80)(
         QStringLiteral("txtrel89"), in.relief89)(QStringLiteral("txtdedtax"), in.taxDeducted);
+    if (law.mode == fiscora::Mode::Enacted) {
+        // Asked only under the law as enacted: the tax on employment, and the taxpayer's age
+        // and sex for the scale.
+        read(QStringLiteral("txtpt"), in.employmentTax);
+        const auto birth = birthOf(worksheet);
+        if (!birth) {
+            return badBirth(worksheet);
+        }
+        in.category = fiscora::categoryOf(law, *birth, sexOf(worksheet));
+    }
     if (read.refused) {
         return *read.refused;
     }
@@ -342,6 +383,26 @@ Step calculateWorksheet(const FormRecord& worksheet, const fiscora::YearLaw& law
                                {QStringLiteral("txtbaltax"), t.balanceTax}});
 }
 
+std::optional<fiscora::Date> birthOf(const FormRecord& form) {
+    const QDate birth = QDate::fromString(form[QStringLiteral("dtpdob")], Qt::ISODate);
+    const QDate earliest = QDate::fromString(QLatin1String(earliestBirth), Qt::ISODate);
+    const QDate latest = QDate::fromString(QLatin1String(latestBirth), Qt::ISODate);
+    if (!birth.isValid() || birth < earliest || birth > latest) {
+        return std::nullopt;
+    }
+    return fiscora::Date{birth.year(), birth.month(), birth.day()};
+}
+
+fiscora::Sex sexOf(const FormRecord& form) {
+    return form.on(QStringLiteral("optfemale")) ? fiscora::Sex::Female : fiscora::Sex::Male;
+}
+
+fiscora::Mode modeOf(const Record& record) {
+    const FormRecord* worksheet = record.find(form::worksheet);
+    return worksheet && worksheet->on(QStringLiteral("actLawAsEnacted")) ? fiscora::Mode::Enacted
+                                                                         : fiscora::Mode::Program;
+}
+
 Writes fillRelief(const FormRecord& relief, const std::optional<QString>& netTaxableIncome,
                   std::optional<double> arrearsOfDa) {
     Writes writes;
@@ -355,21 +416,14 @@ Writes fillRelief(const FormRecord& relief, const std::optional<QString>& netTax
     return writes;
 }
 
-Step calculateRelief(const FormRecord& relief) {
-    const QDate birth = QDate::fromString(relief[QStringLiteral("dtpdob")], Qt::ISODate);
-    const QDate earliest = QDate::fromString(QLatin1String(earliestBirth), Qt::ISODate);
-    const QDate latest = QDate::fromString(QLatin1String(latestBirth), Qt::ISODate);
-    if (!birth.isValid() || birth < earliest || birth > latest) {
-        return Refusal{relief.name(), QStringLiteral("dtpdob"),
-                       QStringLiteral("The date of birth must fall between %1 and %2. "
-                                      "Please correct it and Calculate again.")
-                           .arg(earliest.toString(QStringLiteral("dd/MM/yyyy")),
-                                latest.toString(QStringLiteral("dd/MM/yyyy"))),
-                       Focus::Set};
+Step calculateRelief(const FormRecord& relief, fiscora::Mode mode) {
+    const auto birth = birthOf(relief);
+    if (!birth) {
+        return badBirth(relief);
     }
     fiscora::ReliefInputs in;
-    in.birth = {birth.year(), birth.month(), birth.day()};
-    in.sex = relief.on(QStringLiteral("optfemale")) ? fiscora::Sex::Female : fiscora::Sex::Male;
+    in.birth = *birth;
+    in.sex = sexOf(relief);
     // In the order of the Tab key; each must be wholly a number.
     Reader read(relief, Reading::Strict, nullptr);
     for (int r = 0; r < fiscora::earlierYears; ++r) {
@@ -381,7 +435,7 @@ Step calculateRelief(const FormRecord& relief) {
         return *read.refused;
     }
 
-    const fiscora::ReliefFigures f = fiscora::computeRelief(in);
+    const fiscora::ReliefFigures f = fiscora::computeRelief(in, fiscora::reliefLaws(mode));
     if (f.items[1] < 0) {
         // Item 1 is item 3 less item 2: arrears larger than the whole income are a slip.
         return Refusal{
@@ -415,9 +469,11 @@ Step calculateRelief(const FormRecord& relief) {
     return step;
 }
 
-QString seniorNote(const FormRecord& relief) {
+QString seniorNote(const FormRecord& relief, fiscora::Mode mode) {
+    // Under the law as enacted every year is taxed on the taxpayer's own scale.
     const QDate d = QDate::fromString(relief[QStringLiteral("dtpdob")], Qt::ISODate);
-    if (!d.isValid() || !fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()})) {
+    if (mode == fiscora::Mode::Enacted || !d.isValid() ||
+        !fiscora::seniorInYearOfReceipt({d.year(), d.month(), d.day()})) {
         return {};
     }
     return QStringLiteral(
@@ -534,10 +590,13 @@ Worked workOut(Record record, const fiscora::YearLaw& law) {
     }
     if (FormRecord* relief = record.find(form::relief)) {
         const FormRecord* salary = record.find(form::salary);
+        for (const char* fact : {"dtpdob", "optmale", "optfemale"}) { // one fact, both forms
+            relief->set(QLatin1String(fact), w[QLatin1String(fact)]);
+        }
         year::apply(*relief, fillRelief(*relief, w[QStringLiteral("txtnti")],
                                         salaryFresh && salary ? std::optional(arrearsOfDa(*salary))
                                                               : std::nullopt));
-        if (!run.step(form::relief, calculateRelief(*relief)) ||
+        if (!run.step(form::relief, calculateRelief(*relief, law.mode)) ||
             !run.carry(reliefFigure(*relief), QStringLiteral("txtrel89"))) {
             return done();
         }

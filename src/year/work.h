@@ -5,6 +5,7 @@
 // controls, so the window and the batch cannot come to different figures.
 #include "rules/law.h"
 #include "rules/pay_table.h"
+#include "rules/relief89.h"
 #include "year/record.h"
 
 #include <QStringList>
@@ -72,11 +73,18 @@ Step calculateWorksheet(const FormRecord& worksheet, const fiscora::YearLaw& law
 // as Calculate left it), into arrears of 2011-12 that show "0".
 Writes fillRelief(const FormRecord& relief, const std::optional<QString>& netTaxableIncome,
                   std::optional<double> arrearsOfDa);
-Step calculateRelief(const FormRecord& relief);
-// The note the relief form shows when the taxpayer is 60 or more in the year of receipt;
-// empty otherwise.
-QString seniorNote(const FormRecord& relief);
+Step calculateRelief(const FormRecord& relief, fiscora::Mode mode);
+// The note the relief form shows when the taxpayer is 60 or more in the year of receipt and
+// the year of receipt is taxed on the scale of those below 60; empty otherwise.
+QString seniorNote(const FormRecord& relief, fiscora::Mode mode);
 Carried reliefFigure(const FormRecord& relief);
+
+// The taxpayer's date of birth on a form that asks it, when it is a day the forms take.
+std::optional<fiscora::Date> birthOf(const FormRecord& form);
+fiscora::Sex sexOf(const FormRecord& form);
+
+// The law a year is worked out under, as its worksheet keeps it.
+fiscora::Mode modeOf(const Record& record);
 
 // Writes the texts into the record in order. The salary form's pay of July runs down to
 // February 2013 as it is written, as it does on the form.
@@ -92,6 +100,7 @@ struct Worked {
 // them: salary Calculate and Back; HRA Calc., Calculate and Back; house property Calculate
 // and Back; deductions Calc., Calculate and Back; worksheet Calculate; relief Calc.,
 // Calculate and Back; worksheet Calculate. A form the record does not hold is passed over.
+// `law` is the year's under the mode the record keeps (modeOf) or one the caller imposes.
 Worked workOut(Record record, const fiscora::YearLaw& law);
 
 } // namespace year

@@ -250,8 +250,9 @@ private:
         fields.removeIf(
             [](QLineEdit* e) { return e->isReadOnly() || !e->isEnabled() || !e->isVisible(); });
         QList<QAbstractButton*> buttons = form->findChildren<QAbstractButton*>();
-        buttons.removeIf(
-            [](QAbstractButton* b) { return !b->isEnabled() || b->objectName() == "cmdexit"; });
+        buttons.removeIf([](QAbstractButton* b) {
+            return !b->isEnabled() || !b->isVisible() || b->objectName() == "cmdexit";
+        });
         const int kind = int(random_() % 100);
         if (kind < 45 && !fields.isEmpty()) { // type or erase
             QLineEdit* field = any(fields);

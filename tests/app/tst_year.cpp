@@ -4,6 +4,8 @@
 #include "year/file.h"
 #include "year/work.h"
 
+#include <QDateEdit>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -51,6 +53,27 @@ year::Record randomYear(std::mt19937_64& random) {
                     }
                 }
             }
+        }
+    }
+    // The taxpayer's birth and sex are one fact of the year, on the worksheet and the relief form.
+    if (year::FormRecord* relief = record.find(year::form::relief)) {
+        for (const char* fact : {"dtpdob", "optmale", "optfemale"}) {
+            relief->set(fact, record.hold(year::form::worksheet)[fact]);
+        }
+    }
+    return record;
+}
+
+// What only the law as enacted asks, put back to its design: the program's own law must come
+// to the same figures without it.
+year::Record withoutTheLawsQuestions(year::Record record) {
+    const std::pair<QString, const char*> asked[] = {
+        {year::form::worksheet, "txtpt"},       {year::form::hra, "chkmetro"},
+        {year::form::deductions, "txt80dp"},    {year::form::deductions, "chk80dsen"},
+        {year::form::deductions, "chk80dpsen"}, {year::form::deductions, "txt80tta"}};
+    for (const auto& [form, key] : asked) {
+        if (year::FormRecord* f = record.find(form)) {
+            f->set(key, f->schema().key(key).design);
         }
     }
     return record;
@@ -141,7 +164,13 @@ private slots:
         QFETCH(quint64, seed);
         std::mt19937_64 random(seed);
         const year::Record given = randomYear(random);
-        const year::Worked worked = year::workOut(given, fiscora::law2012());
+        const year::Worked worked = year::workOut(given, fiscora::law2012(year::modeOf(given)));
+        if (year::modeOf(given) == fiscora::Mode::Program) { // the law's answers change nothing
+            const year::Worked plain =
+                year::workOut(withoutTheLawsQuestions(given), fiscora::law2012());
+            QCOMPARE(year::toJson(withoutTheLawsQuestions(plain.record)),
+                     year::toJson(withoutTheLawsQuestions(worked.record)));
+        }
 
         QTemporaryDir dir;
         QVERIFY(year::writeFile(dir.filePath("random.fiscora"), given).isEmpty());
@@ -185,6 +214,41 @@ private slots:
                 }
             }
         }
+    }
+
+    // Year > Work out under the Law as Enacted: the senior scale for one born on 15 August
+    // 1952 (60 in the year) on 6,00,000, 25,000 + 20,000 and cess 1,350; switched back, the
+    // program's own 51,500. Each switch marks the year and withdraws Print.
+    void lawAsEnactedThroughTheWindow() {
+        Hub hub;
+        QAction* law = hub.program.menu().actLawAsEnacted;
+        auto* birth = hub.w.findChild<QDateEdit*>("dtpdob");
+        QVERIFY(birth->isHidden());
+        fill(&hub.w, "txtgs=600000");
+        button(&hub.w, "cmdcalc")->click();
+        QCOMPARE(texts(&hub.w, "txtttax"), QString("51500"));
+        law->trigger();
+        QVERIFY(hub.w.windowTitle().endsWith("Income Tax Calculator (Law as Enacted)"));
+        QVERIFY(!birth->isHidden() && hub.program.year().modified());
+        QVERIFY(!button(&hub.w, "cmdprint")->isEnabled());
+        QCOMPARE(texts(&hub.w, "txtttax txtnti"), QString("0 0"));
+        birth->setDate({1952, 8, 15});
+        button(&hub.w, "cmdcalc")->click();
+        QCOMPARE(texts(&hub.w, "txtgtax txtcess txtttax"), QString("45000 1350 46350"));
+        // The relief form shows the same taxpayer, and gives the date back when changed there.
+        ReliefForm& relief = hub.open("cmdcalrel89", hub.program.relief());
+        QCOMPARE(relief.dtpdob->date(), QDate(1952, 8, 15));
+        QVERIFY(relief.lblsenior->isHidden());
+        relief.dtpdob->setDate({1933, 4, 1});
+        relief.optfemale->setChecked(true);
+        QCOMPARE(birth->date(), QDate(1933, 4, 1));
+        QVERIFY(hub.w.findChild<QRadioButton*>("optfemale")->isChecked());
+        law->trigger();
+        QVERIFY(birth->isHidden() && !relief.lblsenior->isHidden());
+        QVERIFY(hub.w.windowTitle().endsWith("Income Tax Calculator"));
+        button(&hub.w, "cmdcalc")->click();
+        QCOMPARE(texts(&hub.w, "txtttax"), QString("51500"));
+        QVERIFY(hub.shown().isEmpty());
     }
 
     // Each Calc. gives the salary form the worksheet's name afresh; Exit hides it with the rest.

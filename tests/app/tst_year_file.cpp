@@ -3,6 +3,7 @@
 #include "support/controls.h"
 #include "support/hub.h"
 #include "support/table.h"
+#include "year/file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -291,6 +292,30 @@ private slots:
         QVERIFY(!hub.program.year().record().holds(closed));
     }
 
+    // The law as enacted and its answers come back with the file, the worksheet's date of
+    // birth on the relief form too; a file that gives the two forms different dates is refused.
+    void lawKeptInTheFile() {
+        const QString path = dir_.filePath("law.fiscora");
+        testing::Hub saved;
+        saved.program.menu().actLawAsEnacted->trigger();
+        saved.w.findChild<QDateEdit*>("dtpdob")->setDate({1952, 8, 15});
+        testing::fill(&saved.w, "txtpt=2500");
+        QVERIFY(saved.program.year().saveTo(path));
+        testing::Hub opened;
+        QVERIFY(opened.program.year().open(path));
+        QVERIFY(opened.program.menu().actLawAsEnacted->isChecked());
+        QVERIFY(opened.w.windowTitle().contains("(Law as Enacted)"));
+        QCOMPARE(testing::texts(&opened.w, "txtpt"), QString("2500"));
+        QCOMPARE(opened.program.relief().get().dtpdob->date(), QDate(1952, 8, 15));
+        QVERIFY(!opened.program.year().modified());
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        text.replace(R"("frmmain": {)", R"("frmrel89": {"dtpdob": "1950-01-01"}, "frmmain": {)");
+        QVERIFY(std::holds_alternative<QString>(year::fromJson(text)));
+    }
+
     // A pipe would block a read for ever, a folder cannot be one: both refused unread.
     void notAFile() {
         const QString pipe = dir_.filePath("pipe.fiscora");
@@ -332,6 +357,14 @@ private slots:
                     QVERIFY2(field->text().size() == std::min(40, key.typed) ||
                                  !field->text().startsWith("77"),
                              qPrintable(key.name));
+                }
+            }
+            for (const QAction* a : form->findChildren<QAction*>()) { // the menu's checks
+                if (a->isCheckable()) {
+                    controls << a->objectName();
+                    const year::Key& key = schema->key(a->objectName());
+                    QCOMPARE(key.kind, year::Kind::Check);
+                    QCOMPARE(key.what, QString(a->text()).remove('&'));
                 }
             }
             QStringList keys;

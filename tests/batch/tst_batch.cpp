@@ -200,12 +200,12 @@ private slots:
         QCOMPARE(batch::run(dir.filePath("out"), files, {4, false}, slow, nullptr), 1);
         QCOMPARE(most.load(), 4);
         QStringList expected{"file,name,gross salary,net taxable income,total tax,tax deducted,"
-                             "balance,computation,statement,relief,error,warnings"};
+                             "balance,computation,statement,relief,error,warnings,law"};
         for (const QString& file : files) {
-            expected << file + ',' + QFileInfo(file).fileName() + ",1,2,3,4,5,,,,,";
+            expected << file + ',' + QFileInfo(file).fileName() + ",1,2,3,4,5,,,,,,";
         }
-        expected[2] = files[1] + R"(,,,,,,,,,,"refused: ""=bad""",)";
-        expected[4] += "TAX DEDUCTED read as 10; HRA read as 7";
+        expected[2] = files[1] + R"(,,,,,,,,,,"refused: ""=bad""",,)";
+        expected[4].insert(expected[4].size() - 1, "TAX DEDUCTED read as 10; HRA read as 7");
         QCOMPARE(lines(dir.filePath("out/summary.csv")), expected);
         QVERIFY(!QFile::exists(dir.filePath("out/.fiscora-batch.lock")));
     }
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(summary.size(), 4);
         QVERIFY(summary[2].startsWith(files[1] + ",b,1,2,3,4,5,b-computation.pdf,"));
         QCOMPARE(summary[3],
-                 files[2] + ",,,,,,,,,,not worked out: the batch was cut short by " + name + ',');
+                 files[2] + ",,,,,,,,,,not worked out: the batch was cut short by " + name + ",,");
         sigaction(signal, &before, &after);
         QVERIFY(after.sa_handler == SIG_IGN);
     }
@@ -338,6 +338,18 @@ private slots:
             lines(out.filePath("summary.csv")),
             QStringList(summary_).replaceInStrings(QRegularExpression("[a-z]+-[a-z]+\\.pdf"), ""));
         QCOMPARE(QDir(out.path()).entryList({"*.pdf"}), QStringList());
+        // --law: each year under the law as enacted, and the summary says so.
+        for (const QString& row : lines(out.filePath("summary.csv")).mid(1)) {
+            QVERIFY2(row.endsWith(",program"), qPrintable(row));
+        }
+        QCOMPARE(program(QStringList{"--law", "--no-pages", "--batch", out.path()} + files_).status,
+                 1);
+        const QStringList law = lines(out.filePath("summary.csv"));
+        for (const QString& row : law.mid(1)) {
+            QVERIFY2(row.endsWith(",enacted"), qPrintable(row));
+        }
+        // The balance 30899 to the nearest ten (s.288B).
+        QVERIFY(law[2].startsWith(files_[1] + ",'=Ravi,500000,500000,30900,\"1,000\",30900,"));
     }
 
 private:
