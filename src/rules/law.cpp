@@ -238,6 +238,9 @@ YearLaw year2012() {
          "the taxpayer's own scale"},
         {"The net taxable income ending in 5 is rounded to the even ten",
          "Income-tax Act 1961, s.288A", "123465 becomes 123460", "123465 becomes 123470"},
+        {"Deductions under chapter VI-A may exceed the gross total income",
+         "Income-tax Act 1961, s.80A(2)", "a net taxable income below nil",
+         "no more than the gross total income"},
         {"Tax payable and the balance are not rounded", "Income-tax Act 1961, s.288B",
          "to the rupee", "to the nearest ten rupees"},
     };
@@ -259,6 +262,7 @@ YearLaw enacted2012() {
     y.taxRoundingUnit = {10, {"Income-tax Act 1961, s.288B", "1988-04-01"}};
     y.reliefAfterCess = {
         true, {"Income-tax Act 1961, s.89; Income-tax Rules 1962, rule 21A", "2012-04-01"}};
+    y.deductionsWithinIncome = {true, {"Income-tax Act 1961, s.80A(2)", "1968-04-01"}};
     y.pay.daFromJuly = {0.72, y.pay.daFromJuly.source};
     const Source rule2A{"Income-tax Act 1961, s.10(13A); Income-tax Rules 1962, rule 2A(c)",
                         "1962-04-01"};

@@ -165,6 +165,8 @@ struct YearLaw {
     // s.89: the relief comes off the tax and cess together (the cess worked out on the tax
     // before relief), not off the tax before the cess.
     Sourced<bool> reliefAfterCess = false;
+    // s.80A(2): chapter VI-A deductions no larger than the gross total income.
+    Sourced<bool> deductionsWithinIncome = false;
     // What the program's own figures depart from the law in (none under the law itself).
     std::vector<Departure> departures{};
     PayLaw pay{};

@@ -62,10 +62,18 @@ double cessOn(const YearLaw& year, double taxAndSurcharge) {
 TaxFigures computeTax(const YearLaw& year, const TaxInputs& in) {
     TaxFigures t;
     t.exemptAllowances = shown(in.transportExempt + in.hraExempt);
-    t.employmentTax = std::clamp(in.employmentTax, 0.0, year.exemptions.employmentTaxLimit.value);
-    t.salaryIncome = shown(in.grossSalary - t.exemptAllowances - t.employmentTax);
+    // s.16(iii): no more than the limit, nor than the salary it comes off.
+    const double salary = in.grossSalary - t.exemptAllowances;
+    t.employmentTax =
+        std::clamp(in.employmentTax, 0.0,
+                   std::max(0.0, std::min(year.exemptions.employmentTaxLimit.value, salary)));
+    t.salaryIncome = shown(salary - t.employmentTax);
     t.grossTotalIncome = shown(t.salaryIncome + in.houseProperty + in.otherSources);
-    t.netTaxableIncome = shown(roundedIncome(year, t.grossTotalIncome - in.deductions80));
+    const double deductions =
+        year.deductionsWithinIncome
+            ? std::clamp(in.deductions80, 0.0, std::max(t.grossTotalIncome, 0.0))
+            : in.deductions80;
+    t.netTaxableIncome = shown(roundedIncome(year, t.grossTotalIncome - deductions));
     t.grossTax = shown(slabTax(year, in.category, t.netTaxableIncome));
     t.netTax = shown(std::max(t.grossTax - in.relief89, 0.0));
     if (year.reliefAfterCess) {

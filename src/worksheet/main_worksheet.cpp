@@ -8,7 +8,6 @@
 #include "toolkit/year_fields.h"
 
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QUrl>
 
@@ -138,9 +137,8 @@ MainWorksheet::MainWorksheet(toolkit::Messages& messages)
     dtpdob->setFont(toolkit::sansSerif(8.25));
     dtpdob->setGeometry(toolkit::twipsRect(1800, lawStripTop - 30, 1575, 315));
     dtpdob->setAccessibleName("Date of Birth");
-    frasex = new QGroupBox(this);
+    frasex = new QWidget(this);
     frasex->setObjectName("frasex");
-    frasex->setFlat(true);
     frasex->setGeometry(toolkit::twipsRect(3600, lawStripTop - 60, 2280, 375));
     auto option = [&](const char* name, const QString& text, int left) {
         auto* b = new QRadioButton(text, frasex);

@@ -8,7 +8,6 @@
 #include "toolkit/textbox.h"
 
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,7 +91,7 @@ private:
     // Asked under the law as enacted.
     QLabel* lbldob;
     QDateEdit* dtpdob;
-    QGroupBox* frasex;
+    QWidget* frasex; // the sex options, one group
     QRadioButton* optmale;
     QRadioButton* optfemale;
     QLabel* lblpt;
