@@ -189,13 +189,7 @@ QList<QWidget*> DeductionsForm::lawControls() const {
 // Under the law as enacted the window grows by a strip for the parents' premium, the senior
 // limits of s.80D and the savings interest of s.80TTA, and says why s.80CCF is nil.
 void DeductionsForm::lawChanged() {
-    const bool shown = enacted();
-    if (shown != txt80dp->isVisibleTo(this)) {
-        setFixedHeight(height() + (shown ? 1 : -1) * toolkit::twips(lawStripHeight));
-    }
-    for (QWidget* w : lawControls()) {
-        w->setVisible(shown);
-    }
+    showUnderLaw(lawControls(), lawStripHeight);
     const fiscora::Departure* lapsed = nullptr;
     for (const fiscora::Departure& d : fiscora::law2012().departures) {
         if (d.reference == law().deductions.limit80CCF.source.reference) {

@@ -96,10 +96,7 @@ void HraForm::calculate() {
 }
 
 void HraForm::lawChanged() {
-    if (enacted() != chkmetro->isVisibleTo(this)) {
-        setFixedHeight(height() + (enacted() ? 1 : -1) * toolkit::twips(lawRowHeight));
-    }
-    chkmetro->setVisible(enacted());
+    showUnderLaw({chkmetro}, lawRowHeight);
     cmdback->setEnabled(false);
 }
 

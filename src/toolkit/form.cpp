@@ -143,4 +143,14 @@ void Form::closeEvent(QCloseEvent* event) {
     }
 }
 
+void Form::showUnderLaw(const QList<QWidget*>& controls, int stripTwips) {
+    const bool shown = enacted();
+    if (!controls.isEmpty() && shown != controls.front()->isVisibleTo(this)) {
+        setFixedHeight(height() + (shown ? 1 : -1) * twips(stripTwips));
+    }
+    for (QWidget* w : controls) {
+        w->setVisible(shown);
+    }
+}
+
 } // namespace toolkit

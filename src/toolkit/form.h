@@ -48,6 +48,9 @@ protected:
     // The form shows or hides what only the law as enacted asks.
     virtual void lawChanged() {}
     bool enacted() const { return law_->mode == fiscora::Mode::Enacted; }
+    // Shows the controls only the law as enacted asks, the window grown by their strip
+    // (`stripTwips`) while they show; nothing else moves.
+    void showUnderLaw(const QList<QWidget*>& controls, int stripTwips);
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -225,13 +225,7 @@ QList<QWidget*> MainWorksheet::lawControls() const {
 }
 
 void MainWorksheet::lawChanged() {
-    const bool shown = enacted();
-    if (shown != lbldob->isVisibleTo(this)) {
-        setFixedHeight(height() + (shown ? 1 : -1) * toolkit::twips(lawStripHeight));
-    }
-    for (QWidget* w : lawControls()) {
-        w->setVisible(shown);
-    }
+    showUnderLaw(lawControls(), lawStripHeight);
 }
 
 void MainWorksheet::withdrawFigures() {

@@ -29,6 +29,10 @@ struct Builder {
     Builder& figure(const QString& name, const QString& what) {
         return add({name, Kind::Text, QStringLiteral("0"), anyLength, {}, what});
     }
+    // A check box: "1" when ticked.
+    Builder& check(const QString& name, bool ticked, const QString& what) {
+        return add({name, Kind::Check, QLatin1String(ticked ? "1" : "0"), anyLength, {}, what});
+    }
     Builder& option(const QString& name, bool selected, const QString& group, const QString& what) {
         return add(
             {name, Kind::Option, QLatin1String(selected ? "1" : "0"), anyLength, group, what});
@@ -92,12 +96,8 @@ FormSchema worksheet() {
     // under, the Year menu's check.
     birthAndSex(b);
     b.figure(QStringLiteral("txtpt"), QStringLiteral("Tax on Employment"));
-    b.add({QStringLiteral("actLawAsEnacted"),
-           Kind::Check,
-           QStringLiteral("0"),
-           anyLength,
-           {},
-           QStringLiteral("Work out under the Law as Enacted")});
+    b.check(QStringLiteral("actLawAsEnacted"), false,
+            QStringLiteral("Work out under the Law as Enacted"));
     return b.form;
 }
 
@@ -142,12 +142,7 @@ FormSchema salary() {
         b.figure(QLatin1String(totals[c]),
                  QStringLiteral("Total of %1").arg(QLatin1String(columns[c][1])));
     }
-    b.add({QStringLiteral("chkinc"),
-           Kind::Check,
-           QStringLiteral("1"),
-           anyLength,
-           {},
-           QStringLiteral("Calculate Increment")});
+    b.check(QStringLiteral("chkinc"), true, QStringLiteral("Calculate Increment"));
     const char* const annual[] = {"Arrears", "Bonus", "OTA", "T.Fee", "Hon.", "Oth."};
     for (int i = 0; i < fiscora::annualFigures; ++i) {
         b.figure(indexed("txtoth", i), QLatin1String(annual[i]));
@@ -250,18 +245,8 @@ FormSchema relief() {
 FormSchema deductions(FormSchema form) {
     Builder b{std::move(form)};
     b.figure(QStringLiteral("txt80dp"), QStringLiteral("Mediclaim of Parents"));
-    b.add({QStringLiteral("chk80dsen"),
-           Kind::Check,
-           QStringLiteral("0"),
-           anyLength,
-           {},
-           QStringLiteral("Self or Spouse 60 or more")});
-    b.add({QStringLiteral("chk80dpsen"),
-           Kind::Check,
-           QStringLiteral("0"),
-           anyLength,
-           {},
-           QStringLiteral("A Parent 60 or more")});
+    b.check(QStringLiteral("chk80dsen"), false, QStringLiteral("Self or Spouse 60 or more"));
+    b.check(QStringLiteral("chk80dpsen"), false, QStringLiteral("A Parent 60 or more"));
     b.figure(QStringLiteral("txt80tta"), QStringLiteral("Savings Bank Interest (80TTA)"));
     return b.form;
 }
