@@ -6,6 +6,7 @@
 // the same run whose worker only reads each file. Each figure is files a second over a few runs,
 // minimum, median and maximum, with the share of the time spent drawing and writing PDFs.
 #include "batch/worker.h"
+#include "toolkit/look.h"
 #include "year/file.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ void print(const char* what, Figure f) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    toolkit::installFonts(); // as the batch starts: its pages are set in Tahoma
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
     const int runs = argc > 2 ? QByteArray(argv[2]).toInt() : 3;
     QTemporaryDir dir;
