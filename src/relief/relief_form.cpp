@@ -97,7 +97,7 @@ ReliefForm::ReliefForm(toolkit::Messages& messages)
 
     heading("lbltablea", "Table A - Arrears relating to earlier years", leftCaption,
             tableHeadingTop);
-    auto* before = new QLabel("Arrears of years before 2005-06 are outside this form.", this);
+    auto* before = new QLabel(QString::fromStdString(fiscora::beforeTableA()), this);
     before->setObjectName("lblbefore");
     before->setFont(noteFont);
     toolkit::paint(before, colour::darkGreen);
@@ -141,7 +141,8 @@ ReliefForm::ReliefForm(toolkit::Messages& messages)
         txtcat[r]->clear();
     }
 
-    heading("lblreceipt", "Year of receipt 2012-13", leftCaption, receiptHeadingTop);
+    heading("lblreceipt", "Year of receipt " + QString::fromStdString(fiscora::law2012().name),
+            leftCaption, receiptHeadingTop);
     const char* const items[] = {
         nullptr,
         "1. Total income excluding arrears",

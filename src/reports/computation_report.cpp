@@ -1,5 +1,7 @@
 #include "reports/computation_report.h"
 
+#include "rules/law.h"
+
 namespace reports {
 
 std::optional<QString> npsAmount(const ComputationData& data) {
@@ -19,7 +21,7 @@ Page<ComputationData> computationPage() {
     Page<C> page{
         toolkit::Orientation::Portrait,
         {
-            {0.40, title, {{L, head, "CALCULATION OF INCOME TAX FOR THE YEAR 2012-13"}}},
+            {0.40, title, {{L, head, "CALCULATION OF INCOME TAX FOR THE YEAR " + yearName()}}},
             {0.60, title, {{L, head, &C::name}}},
             {1.15, bold, {{L, head, "INCOME FROM 'SALARY'"}}},
             {1.30, plain, {{L, head, "Gross Salary :-"}, {middle, &C::grossSalary}}},

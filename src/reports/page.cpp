@@ -1,6 +1,7 @@
 #include "reports/page.h"
 
 #include "common/amount.h"
+#include "rules/law.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,6 +9,10 @@
 #include <QRegularExpression>
 
 namespace reports {
+
+QString yearName() {
+    return QString::fromStdString(fiscora::law2012().name);
+}
 
 namespace {
 

@@ -15,6 +15,9 @@ namespace reports {
 
 inline const QString typeface = QStringLiteral("Tahoma");
 
+// The year the pages are of, as the year's law names it: "2012-13".
+QString yearName();
+
 // The font of a row: the typeface at a size in points, with its styles.
 struct Font {
     double size = 9;

@@ -1,5 +1,7 @@
 #include "reports/relief_annexure.h"
 
+#include "rules/relief89.h"
+
 #include <QStringList>
 
 namespace reports {
@@ -34,7 +36,7 @@ Page<ReliefData> reliefPage() {
     auto item = [](std::size_t i) { return Text<D>([i](const D& d) { return d.items[i]; }); };
     // clang-format off
     Page<D> page{toolkit::Orientation::Portrait, {
-        {0.40, title, {{L, left, "ANNEXURE I - ARREARS OF SALARY: RELIEF UNDER SECTION 89(1) FOR THE YEAR 2012-13"}}},
+        {0.40, title, {{L, left, "ANNEXURE I - ARREARS OF SALARY: RELIEF UNDER SECTION 89(1) FOR THE YEAR " + yearName()}}},
         {0.70, bold, {{L, left, "Name :-"}, {L, value, &D::name}}},
         {0.85, plain, {{L, left, "Date of birth :-"}, {L, value, &D::dateOfBirth}}},
         {1.00, plain, {{L, left, "Sex :-"}, {L, value, &D::sex}}},
@@ -91,30 +93,32 @@ Page<ReliefData> reliefPage() {
                                  "Tax on total income",
                                  "Tax on total income with arrears",
                                  "Difference in tax"};
-    const char* const years[] = {"2005-06", "2006-07", "2007-08", "2008-09",
-                                 "2009-10", "2010-11", "2011-12"};
+    QStringList years;
+    for (int row = 0; row < fiscora::earlierYears; ++row) {
+        years << QString::fromStdString(fiscora::earlierYearName(row));
+    }
     constexpr double top = 4.25, step = 0.18;
-    for (std::size_t i = 0; i < std::size(years); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(years.size()); ++i) {
         Row<D> row{top + step * static_cast<double>(i), small, {}};
         for (std::size_t c = 0; c < std::size(columns); ++c) {
             Text<D> text = [i, field = columns[c]](const D& d) { return d.years[i].*field; };
             if (*names[c] == '\0') { // the year and the category are not amounts
                 row.cells.push_back({R, edges[c], std::move(text)});
             } else {
-                row.cells.push_back({Column{edges[c - 1], edges[c]}, std::move(text),
-                                     QStringLiteral("%1 of %2").arg(names[c], years[i])});
+                row.cells.push_back(
+                    {Column{edges[c - 1], edges[c]}, std::move(text),
+                     QStringLiteral("%1 of %2").arg(names[c], years[static_cast<qsizetype>(i)])});
             }
         }
         page.rows.push_back(std::move(row));
     }
-    const double tableEnd = top + step * static_cast<double>(std::size(years));
+    const double tableEnd = top + step * static_cast<double>(years.size());
     page.rules.push_back({left, edges[7], top - 0.07});
     page.rules.push_back({left, edges[7], tableEnd});
     // The notes the form shows on its face, under the table: what it leaves out, always;
     // the scale applied to a taxpayer of 60 or more, when the taxpayer is, in two lines.
-    page.rows.push_back({tableEnd + 0.12,
-                         small,
-                         {{L, left, "Arrears of years before 2005-06 are outside this form."}}});
+    page.rows.push_back(
+        {tableEnd + 0.12, small, {{L, left, QString::fromStdString(fiscora::beforeTableA())}}});
     for (std::size_t line = 0; line < 2; ++line) {
         page.rows.push_back({tableEnd + 0.27 + 0.13 * static_cast<double>(line),
                              small,

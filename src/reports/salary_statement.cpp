@@ -66,12 +66,15 @@ Page<SalaryStatementData> statementPage() {
         }
         return row;
     };
+    // The statement spells the year out in full: "2012-13" becomes "2012 - 2013".
+    const int firstYear = yearName().left(4).toInt();
+    const QString yearSpelled = QStringLiteral("%1 - %2").arg(firstYear).arg(firstYear + 1);
     Page<S> page{
         toolkit::Orientation::Landscape,
         {
             {1.0,
              heading,
-             {{Align::Centre, axis, "DETAILS OF SALARY RECEIVED FOR THE YEAR 2012 - 2013"}}},
+             {{Align::Centre, axis, "DETAILS OF SALARY RECEIVED FOR THE YEAR " + yearSpelled}}},
             {1.2, heading, {{Align::Centre, axis, &S::name}}},
             {1.6,
              heading,

@@ -9,6 +9,10 @@ std::string earlierYearName(int row) {
     return earlierLaw(row).name;
 }
 
+std::string beforeTableA() {
+    return "Arrears of years before " + earlierYearName(0) + " are outside this form.";
+}
+
 std::string categoryName(Category c) {
     switch (c) {
     case Category::General:

@@ -22,6 +22,8 @@ struct Date {
 
 // "2005-06" ... "2011-12" for rows 0..6.
 std::string earlierYearName(int row);
+// The note under Table A, on the form and on its page: the years before row 0 are not in it.
+std::string beforeTableA();
 // "General", "Woman", "Senior", "Very senior".
 std::string categoryName(Category c);
 
