@@ -358,7 +358,9 @@ const std::vector<std::string>& notCovered() {
     static const std::vector<std::string> texts = {
         "income other than salary, house property and other sources",
         "section 80CCG (the Rajiv Gandhi Equity Saving Scheme)",
-        "a taxpayer who is not resident in India"};
+        "a taxpayer who is not resident in India",
+        "the limit of 5,000 on preventive health check-ups within section 80D: enter no more "
+        "than 5,000 of them in the premiums"};
     return texts;
 }
 
