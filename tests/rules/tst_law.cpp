@@ -65,6 +65,9 @@ private slots:
         QTest::newRow("fa2012-iii-very-senior-600000") << income(600000, V) << Figures{600000, 20000, 600, 20600, 20600} << Figures{600000, 50000, 1500, 51500, 51500};
         QTest::newRow("fa2012-iii-very-senior-1000000") << income(1000000, V) << Figures{1000000, 100000, 3000, 103000, 103000} << Figures{1000000, 130000, 3900, 133900, 133900};
         QTest::newRow("fa2012-iii-senior-1200000") << income(1200000, S) << Figures{1200000, 185000, 5550, 190550, 190550} << Figures{1200000, 190000, 5700, 195700, 195700};
+        // Circular No. 8/2012 of the CBDT, Example 7: a pensioner of 60 to 79, pension less PPF.
+        QTest::newRow("cbdt-8-2012-ex7-i-pension-450000-ppf-70000") << income(380000, S) << Figures{380000, 13000, 390, 13390, 13390} << Figures{380000, 18000, 540, 18540, 18540};
+        QTest::newRow("cbdt-8-2012-ex7-ii-pension-800000-ppf-70000") << income(730000, S) << Figures{730000, 71000, 2130, 73130, 73130} << Figures{730000, 76000, 2280, 78280, 78280};
         // s.288A: paise dropped, a last figure of five or more up.
         QTest::newRow("s288a-123465-becomes-123470") << income(123465) << Figures{123470, 0, 0, 0, 0} << Figures{123460, 0, 0, 0, 0};
         QTest::newRow("s288a-104.99-becomes-100") << income(104.99) << Figures{100, 0, 0, 0, 0} << Figures{100, 0, 0, 0, 0};
