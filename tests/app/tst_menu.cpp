@@ -1,6 +1,6 @@
 // The File and Help menus as a user meets them, from every form, and the desktop's dialogs.
+#include "support/files.h"
 #include "support/hub.h"
-#include "support/table.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -28,13 +28,9 @@ std::unique_ptr<QTimer> answerDialogs(QList<std::function<void(QWidget*)>> steps
 }
 
 QStringList recentShown(Program& program) {
-    QStringList shown;
-    for (QAction* a : program.menu().mnuFile->actions()) {
-        if (a->objectName().startsWith("actRecent")) {
-            shown << a->text();
-        }
-    }
-    return shown;
+    return each(program.menu().mnuFile->actions(), [](const QAction* a) {
+        return a->objectName().startsWith("actRecent") ? QStringList{a->text()} : QStringList{};
+    });
 }
 
 } // namespace
@@ -155,10 +151,7 @@ private slots:
         auto [typed, existing, replace, saved] =
             fetch<QString, QString, bool, QString>("typed", "existing", "replace", "saved");
         QTemporaryDir folder;
-        if (!existing.isEmpty()) {
-            QFile f(folder.filePath(existing));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(existing.isEmpty() || !putFile(folder.filePath(existing), "").isEmpty());
         const auto type = [&](QWidget* dialog) {
             auto* d = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(d && d->nameFilters().contains("All files (*)"));
@@ -187,10 +180,8 @@ private slots:
     // The question about unsaved changes answers from the keyboard.
     void saveQuestionMnemonics() {
         const auto answering = answerDialogs({[](QWidget* box) {
-            QStringList texts;
-            for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) {
-                texts << b->text();
-            }
+            QStringList texts = each(box->findChildren<QAbstractButton*>(),
+                                     [](const QAbstractButton* b) { return b->text(); });
             texts.sort();
             QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
             QTest::keyClick(box, Qt::Key_D, Qt::AltModifier);

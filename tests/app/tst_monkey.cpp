@@ -1,12 +1,11 @@
 // A seeded monkey acting on a real Program; after each action each Calculate wrote its rule on
 // what the form showed, or refused (nothing written) exactly when it cannot be worked; Back and
 // Print stand for the figures calculated; outputs hold numbers; Print prints or says why.
-#include "app/program.h"
 #include "common/amount.h"
 #include "rules/house_income.h"
 #include "rules/hra_exemption.h"
 #include "rules/section80.h"
-#include "support/controls.h"
+#include "support/hub.h"
 #include "support/random_text.h"
 
 #include <random>
@@ -128,14 +127,12 @@ std::optional<Figures> predict(const QWidget* f) {
 
 // Every figure and choice of a form, "name=text", but the name and the increment box.
 QStringList figures(const QWidget* form) {
-    QStringList out;
-    for (const auto& [name, shown] : snapshot(form).asKeyValueRange()) {
-        const auto* box = form->findChild<TextBox*>(name);
-        if (!(box && box->kind() == TextBox::Kind::FreeText) && name != "chkinc") {
-            out << name + '=' + shown;
-        }
-    }
-    return out;
+    return each(snapshot(form).asKeyValueRange(), [form](const auto& shown) {
+        const auto* box = form->findChild<TextBox*>(shown.first);
+        const bool skipped =
+            (box && box->kind() == TextBox::Kind::FreeText) || shown.first == "chkinc";
+        return skipped ? QStringList{} : QStringList{shown.first + '=' + shown.second};
+    });
 }
 
 class Monkey {
@@ -147,15 +144,15 @@ public:
         for (Form* form : forms()) {
             watch(form);
         }
-        fakes_->messages.shown.clear();
-        fakes_->printers.printer.pages.clear();
+        hub_->fakes.messages.shown.clear();
+        hub_->fakes.printers.printer.pages.clear();
         act(log);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!broken_.isEmpty()) {
             return broken_;
         }
-        if (program_->ended()) {
+        if (hub_->program.ended()) {
             restart();
             return {};
         }
@@ -179,11 +176,9 @@ public:
 
 private:
     void restart() {
-        program_.reset();
+        hub_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        fakes_ = std::make_unique<testing::FakeServices>();
-        program_ = std::make_unique<Program>(fakes_->services());
-        program_->showWorksheet();
+        hub_ = std::make_unique<Hub>();
     }
 
     // The forms whose rules the monkey knows (the relief form is left to its own test).
@@ -213,10 +208,10 @@ private:
             before_ = figures(form);
         });
         QObject::connect(calc, &QAbstractButton::clicked, form, [this, form] {
-            const bool refused = !fakes_->messages.shown.isEmpty();
+            const bool refused = !hub_->fakes.messages.shown.isEmpty();
             if (refused != !expected_) {
                 broken_ =
-                    form->objectName() + (refused ? " refused: " + fakes_->messages.shown.last()
+                    form->objectName() + (refused ? " refused: " + hub_->fakes.messages.shown.last()
                                                   : " did not refuse a figure it cannot work");
             } else if (refused && figures(form) != before_) {
                 broken_ = form->objectName() + " refused but changed its figures";
@@ -282,8 +277,8 @@ private:
             QTest::mouseClick(b, Qt::LeftButton, {},
                               qobject_cast<QPushButton*>(b) ? b->rect().center()
                                                             : QPoint(7, b->height() / 2));
-            if (print && fakes_->printers.printer.pages.isEmpty() &&
-                fakes_->messages.shown.isEmpty()) {
+            if (print && hub_->fakes.printers.printer.pages.isEmpty() &&
+                hub_->fakes.messages.shown.isEmpty()) {
                 broken_ = "Print neither printed a page nor said why";
             }
         } else if (kind < 95) {
@@ -297,13 +292,12 @@ private:
             form->close();
         } else {
             log << "exit";
-            button(&program_->worksheet(), "cmdexit")->click();
+            button(&hub_->w, "cmdexit")->click();
         }
     }
 
     std::mt19937_64 random_;
-    std::unique_ptr<testing::FakeServices> fakes_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<Hub> hub_;
     std::optional<Figures> expected_;
     QStringList before_;
     QString broken_;

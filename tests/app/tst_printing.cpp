@@ -1,7 +1,6 @@
 // Printing through the hub: what each page takes from which form, and when it cannot print.
 #include "support/hub.h"
 #include "support/pdf.h"
-#include "support/table.h"
 
 using namespace testing;
 using toolkit::Orientation;
@@ -10,13 +9,11 @@ namespace {
 
 // The amounts of a page in the order printed, which is line by line, left to right.
 QStringList amounts(const RecordedPage& page) {
-    QStringList out;
-    for (const PageMark& m : page.marks) {
+    return each(page.marks, [](const PageMark& m) {
         bool number = false;
         m.text.toDouble(&number);
-        out << (number ? QStringList{m.text} : QStringList{});
-    }
-    return out;
+        return number ? QStringList{m.text} : QStringList{};
+    });
 }
 
 bool printed(const RecordedPage& page, const QString& text) {
@@ -110,10 +107,9 @@ private slots:
             }
         }
         QVERIFY(printed(pages[1], "01/04/1953") && printed(pages[1], "Female"));
-        QStringList order; // Annexure I: items 1 to 8, then Table A row by row as on the form
-        for (int i = 1; i <= 8; ++i) {
-            order << relief.txtitem[i]->text();
-        }
+        // Annexure I: items 1 to 8, then Table A row by row as on the form.
+        QStringList order = each(QList(relief.txtitem.begin() + 1, relief.txtitem.end()),
+                                 [](auto* i) { return i->text(); });
         for (int r = 0; r < 7; ++r) {
             for (const auto* column :
                  {&relief.txtti, &relief.txtarr, &relief.txtcat, &relief.txtti2, &relief.txttax1,

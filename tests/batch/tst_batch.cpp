@@ -1,8 +1,8 @@
-// The batch's run on a worker of the test's own (the names of the pages, the rows in the order
-// given with four jobs, the summary's columns, a run cut short, the refusals, the progress),
-// then the program itself as a process on three small year files, one refused by the salary
-// form's Calculate.
+// The batch's run on a worker of the test's own (the pages' names, the rows in the order given
+// with four jobs, the summary's columns, a run cut short, the refusals, the progress); then the
+// program itself on three small year files, one refused by the salary form's Calculate.
 #include "batch/run.h"
+#include "support/files.h"
 #include "support/table.h"
 
 #include <QLockFile>
@@ -17,21 +17,12 @@
 #include <thread>
 #include <unistd.h>
 
+using testing::fileText, testing::putFile;
+
 namespace {
 
-QString write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() ? path : QString();
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList lines(const QString& path) {
-    return QString::fromUtf8(contents(path)).split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(fileText(path)).split('\n', Qt::SkipEmptyParts);
 }
 
 // Figures named for the file; writes its computation and relief pages (never a statement)
@@ -46,15 +37,13 @@ batch::Done fake(const QString& file, const batch::Pages& pages, bool writePages
     if (name.startsWith("odd")) {
         done.warnings = QStringList{"TAX DEDUCTED read as 10", "HRA read as 7"};
     }
-    done.computation = writePages && !write(pages.computation, file.toUtf8()).isEmpty();
-    done.relief = writePages && !write(pages.relief, file.toUtf8()).isEmpty();
+    done.computation = writePages && !putFile(pages.computation, file.toUtf8()).isEmpty();
+    done.relief = writePages && !putFile(pages.relief, file.toUtf8()).isEmpty();
     return done;
 }
 
-// What was written to `file`, read back from its start, or from the other end of its terminal;
-// the file is closed.
 // What was written to the file, or through the terminal (which hands it over in pieces).
-QString readBack(std::FILE* file, int terminal) {
+QString readBack(std::FILE* file, int terminal) { // and closes them
     QByteArray text(4096, '\0');
     std::fflush(file);
     std::rewind(file);
@@ -77,11 +66,8 @@ QString readBack(std::FILE* file, int terminal) {
 }
 
 QStringList inputs(const QTemporaryDir& dir, const QStringList& names) {
-    QStringList paths;
-    for (const QString& name : names) {
-        paths << write(dir.filePath(name), "input");
-    }
-    return paths;
+    return testing::each(names,
+                         [&dir](const QString& n) { return putFile(dir.filePath(n), "input"); });
 }
 
 // Basic pay 21000 (the first month's as given) and grade pay 4200 in every month, NPS "Y".
@@ -143,19 +129,14 @@ class TestBatch : public QObject {
 private slots:
     void names_data() {
         testing::columns<QStringList, QString, QStringList>("files", "planted", "pages");
-        QTest::newRow("two-of-one-stem")
-            << QStringList{"a/emp.fiscora", "b/emp.fiscora"} << "" << QStringList{"emp", "emp-2"};
-        QTest::newRow("taken-by-an-earlier-name")
-            << QStringList{"emp.fiscora", "emp-2.fiscora", "a/emp.fiscora"} << ""
-            << QStringList{"emp", "emp-2", "emp-3"};
-        QTest::newRow("empty-stem")
-            << QStringList{".fiscora", "a/.fiscora"} << "" << QStringList{"year", "year-2"};
-        QTest::newRow("planted-link")
-            << QStringList{"emp.fiscora"} << "out/emp-relief.pdf" << QStringList{"emp-2"};
-        QTest::newRow("folder-in-the-way")
-            << QStringList{"emp.fiscora"} << "out/emp-computation.pdf/" << QStringList{"emp-2"};
-        QTest::newRow("input-in-the-way") << QStringList{"emp.fiscora", "out/emp-statement.pdf"}
-                                          << "" << QStringList{"emp-2", "emp-statement"};
+        // clang-format off
+        QTest::newRow("two-of-one-stem") << QStringList{"a/emp.fiscora", "b/emp.fiscora"} << "" << QStringList{"emp", "emp-2"};
+        QTest::newRow("taken-by-an-earlier-name") << QStringList{"emp.fiscora", "emp-2.fiscora", "a/emp.fiscora"} << "" << QStringList{"emp", "emp-2", "emp-3"};
+        QTest::newRow("empty-stem") << QStringList{".fiscora", "a/.fiscora"} << "" << QStringList{"year", "year-2"};
+        QTest::newRow("planted-link") << QStringList{"emp.fiscora"} << "out/emp-relief.pdf" << QStringList{"emp-2"};
+        QTest::newRow("folder-in-the-way") << QStringList{"emp.fiscora"} << "out/emp-computation.pdf/" << QStringList{"emp-2"};
+        QTest::newRow("input-in-the-way") << QStringList{"emp.fiscora", "out/emp-statement.pdf"} << "" << QStringList{"emp-2", "emp-statement"};
+        // clang-format on
     }
 
     // Nothing of the run overwritten by the run, nor an input, nor anything through a link.
@@ -164,7 +145,7 @@ private slots:
             testing::fetch<QStringList, QString, QStringList>("files", "planted", "pages");
         QTemporaryDir dir;
         const QStringList files = inputs(dir, names);
-        const QString victim = write(dir.filePath("out/victim"), "victim");
+        const QString victim = putFile(dir.filePath("out/victim"), "victim");
         QVERIFY(planted.isEmpty() ||
                 (planted.endsWith('/') ? QDir().mkpath(dir.filePath(planted))
                                        : QFile::link(victim, dir.filePath(planted))));
@@ -174,10 +155,10 @@ private slots:
         for (qsizetype i = 0; i < files.size(); ++i) {
             QCOMPARE(summary[i + 1].split(',').mid(7, 3),
                      (QStringList{pages[i] + "-computation.pdf", "", pages[i] + "-relief.pdf"}));
-            QCOMPARE(contents(dir.filePath("out/" + pages[i] + "-relief.pdf")), files[i]);
-            QCOMPARE(contents(files[i]), "input");
+            QCOMPARE(fileText(dir.filePath("out/" + pages[i] + "-relief.pdf")), files[i]);
+            QCOMPARE(fileText(files[i]), "input");
         }
-        QCOMPARE(contents(victim), "victim");
+        QCOMPARE(fileText(victim), "victim");
     }
 
     // Four at once, each file slower than the one after it: the rows keep the order given.
@@ -201,9 +182,9 @@ private slots:
         QCOMPARE(most.load(), 4);
         QStringList expected{"file,name,gross salary,net taxable income,total tax,tax deducted,"
                              "balance,computation,statement,relief,error,warnings,law"};
-        for (const QString& file : files) {
-            expected << file + ',' + QFileInfo(file).fileName() + ",1,2,3,4,5,,,,,,";
-        }
+        expected += testing::each(files, [](const QString& file) {
+            return file + ',' + QFileInfo(file).fileName() + ",1,2,3,4,5,,,,,,";
+        });
         expected[2] = files[1] + R"(,,,,,,,,,,"refused: ""=bad""",,)";
         expected[4].insert(expected[4].size() - 1, "TAX DEDUCTED read as 10; HRA read as 7");
         QCOMPARE(lines(dir.filePath("out/summary.csv")), expected);
@@ -245,11 +226,10 @@ private slots:
 
     void refusals_data() {
         testing::columns<bool, QString, QString>("lockHeld", "input", "refusal");
-        QTest::newRow("lock-held") << true << "a.fiscora"
-                                   << "another batch is writing to \"OUT\"; nothing was done.\n";
-        QTest::newRow("summary-is-an-input")
-            << false << "out/summary.csv"
-            << "the summary \"OUT/summary.csv\" is one of the year files; nothing was done.\n";
+        // clang-format off
+        QTest::newRow("lock-held") << true << "a.fiscora" << "another batch is writing to \"OUT\"; nothing was done.\n";
+        QTest::newRow("summary-is-an-input") << false << "out/summary.csv" << "the summary \"OUT/summary.csv\" is one of the year files; nothing was done.\n";
+        // clang-format on
     }
 
     // Refused before any file is worked out: nothing in the folder changes.
@@ -267,7 +247,7 @@ private slots:
         QCOMPARE(batch::run(out, files, {}, fake, progress), 2);
         QCOMPARE(readBack(progress, -1), "fiscora: " + QString(refusal).replace("OUT", out));
         QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden), before);
-        QCOMPARE(contents(files[0]), "input");
+        QCOMPARE(fileText(files[0]), "input");
     }
 
     // On a terminal one line rewritten in place; a failure stays above it.
@@ -291,9 +271,9 @@ private slots:
     // One run of the program for the three year files.
     void initTestCase() {
         for (const YearCase& c : cases) {
-            files_ << write(dir_.filePath(QString(c.stem) + ".fiscora"),
-                            R"({"format": "fiscora-year", "version": 1, "year": "2012-13", )" +
-                                c.forms + "}");
+            files_ << putFile(dir_.filePath(QString(c.stem) + ".fiscora"),
+                              R"({"format": "fiscora-year", "version": 1, "year": "2012-13", )" +
+                                  c.forms + "}");
         }
         const Ran ran = program(QStringList{"--batch", dir_.filePath("out")} + files_);
         QCOMPARE(ran.status, 1); // one file failed
@@ -339,15 +319,12 @@ private slots:
             QStringList(summary_).replaceInStrings(QRegularExpression("[a-z]+-[a-z]+\\.pdf"), ""));
         QCOMPARE(QDir(out.path()).entryList({"*.pdf"}), QStringList());
         // --law: each year under the law as enacted, and the summary says so.
-        for (const QString& row : lines(out.filePath("summary.csv")).mid(1)) {
-            QVERIFY2(row.endsWith(",program"), qPrintable(row));
-        }
+        QCOMPARE(lines(out.filePath("summary.csv")).filter(QRegularExpression(",program$")).size(),
+                 3);
         QCOMPARE(program(QStringList{"--law", "--no-pages", "--batch", out.path()} + files_).status,
                  1);
         const QStringList law = lines(out.filePath("summary.csv"));
-        for (const QString& row : law.mid(1)) {
-            QVERIFY2(row.endsWith(",enacted"), qPrintable(row));
-        }
+        QCOMPARE(law.filter(QRegularExpression(",enacted$")).size(), 3);
         // The balance 30899 to the nearest ten (s.288B).
         QVERIFY(law[2].startsWith(files_[1] + ",'=Ravi,500000,500000,30900,\"1,000\",30900,"));
     }

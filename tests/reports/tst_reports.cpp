@@ -2,6 +2,7 @@
 #include "reports/computation_report.h"
 #include "reports/relief_annexure.h"
 #include "reports/salary_statement.h"
+#include "support/files.h"
 #include "support/pdf.h"
 #include "support/recording_printer.h"
 #include "support/table.h"
@@ -9,7 +10,7 @@
 #include <QTemporaryDir>
 #include <utility>
 
-using testing::columns, testing::fetch;
+using testing::columns, testing::each, testing::fetch;
 using namespace reports;
 using testing::FontState;
 using toolkit::Orientation;
@@ -80,10 +81,13 @@ void checkEveryField(const Page<Data>& page, std::size_t field, const QString& n
     QVERIFY(unprintable(sample<Data>(field)).contains('"' + name + '"'));
 }
 
-// A real PDF: one sheet, each text at its cell to 0.01 inch, every word and rule as approved.
+// Every field on the page (the one numbered refused by its caption when too wide); a real PDF:
+// one sheet, each text at its cell to 0.01 inch, every word and rule as approved.
 template <typename Data>
-void checkPdf(const QString& name, const Page<Data>& page,
-              bool (*print)(toolkit::Printer&, const Data&)) {
+void checkPage(const QString& name, const Page<Data>& page,
+               bool (*print)(toolkit::Printer&, const Data&), std::size_t field,
+               const QString& caption) {
+    checkEveryField(page, field, caption);
     QTemporaryDir dir;
     const QString file = dir.filePath("page.pdf");
     const bool landscape = page.orientation == Orientation::Landscape;
@@ -109,13 +113,12 @@ void checkPdf(const QString& name, const Page<Data>& page,
             placed << QString::asprintf("rule %.3f %.3f %.3f %.3f", m.x, m.y, m.x2, m.y2);
         }
     }
-    QFile approved(QStringLiteral(FISCORA_GOLDEN_DIR "/%1.txt").arg(name));
-    if (qEnvironmentVariableIsSet("FISCORA_UPDATE_GOLDEN") && approved.open(QIODevice::WriteOnly)) {
-        approved.write((placed.join('\n') + '\n').toUtf8());
-        approved.close();
+    const QString approved = QStringLiteral(FISCORA_GOLDEN_DIR "/%1.txt").arg(name);
+    if (qEnvironmentVariableIsSet("FISCORA_UPDATE_GOLDEN")) {
+        testing::putFile(approved, (placed.join('\n') + '\n').toUtf8());
     }
-    QVERIFY(approved.open(QIODevice::ReadOnly));
-    QCOMPARE(placed, QString::fromUtf8(approved.readAll()).split('\n', Qt::SkipEmptyParts));
+    QCOMPARE(placed,
+             QString::fromUtf8(testing::fileText(approved)).split('\n', Qt::SkipEmptyParts));
     for (const Row<Data>& row : page.rows) {
         // The edge of the word of the row with this text nearest to x.
         auto edge = [&](const QString& text, bool left, double x) {
@@ -153,12 +156,11 @@ private slots:
         QVERIFY(printPage(printer, samplePage(4), Sample{"ab", "12345"}));
         QCOMPARE(printer.pages.size(), 1);
         QCOMPARE(printer.pages[0].orientation, Orientation::Landscape);
-        QStringList printed;
-        for (const testing::PageMark& m : printer.pages[0].marks) {
-            printed << (m.kind == testing::PageMark::Kind::Line
-                            ? QString("rule %1,%2 to %3,%4").arg(m.x).arg(m.y).arg(m.x2).arg(m.y2)
-                            : described(m.x, m.y, m.text, m.font));
-        }
+        const QStringList printed = each(printer.pages[0].marks, [](const testing::PageMark& m) {
+            return m.kind == testing::PageMark::Kind::Line
+                       ? QString("rule %1,%2 to %3,%4").arg(m.x).arg(m.y).arg(m.x2).arg(m.y2)
+                       : described(m.x, m.y, m.text, m.font);
+        });
         const FontState big{"Tahoma", 12, true, false, true}, plain{"Tahoma", 9};
         auto width = testing::RecordingPrinter::widthOf;
         QCOMPARE(printed, (QStringList{described(1, 0.5, "Title", big),
@@ -194,30 +196,25 @@ private slots:
     void everyPage() {
         QFETCH(QString, page);
         if (page == "computation") {
-            checkEveryField(computationPage(), 1, "Gross Salary");
-            checkPdf(page, computationPage(), printComputation);
+            checkPage(page, computationPage(), printComputation, 1, "Gross Salary");
         } else if (page == "statement") {
-            checkEveryField(statementPage(), 2, "Basic Pay, Mar 12");
-            checkPdf(page, statementPage(), printSalaryStatement);
+            checkPage(page, statementPage(), printSalaryStatement, 2, "Basic Pay, Mar 12");
         } else {
-            checkEveryField(reliefPage(), 10, "8. Relief under section 89(1)");
-            checkPdf(page, reliefPage(), printRelief);
+            checkPage(page, reliefPage(), printRelief, 10, "8. Relief under section 89(1)");
         }
     }
 
     // The 80CCD and DA Arr. lines add their figures; too large to add: refused by the line.
     void sums_data() {
         columns<QStringList, QStringList>("texts", "sums");
-        auto row = [](const char* name, QStringList texts, QStringList sums) {
-            QTest::newRow(name) << texts << sums;
-        };
+        using L = QStringList;
         // clang-format off
-        row("nps-leading-numbers-tenths-without-noise", {"0.1abc", "0.2,5"}, {"0.3"});
-        row("nps-too-large-to-add-refused", {"1e308", "1e308"}, {"NPS (EC + GC) (80CCD)"});
-        row("arrears-leading-numbers-empty-as-0", {"12abc", "x", "", "7", "1,500", "2"}, {"12", "7", "3", "22"});
-        row("arrears-fractions-kept-no-noise", {"0.1", "0.2", "1.25", "0", "0", "0.5"}, {"0.3", "1.25", "0.5", "2.05"});
+        QTest::newRow("nps-leading-numbers-tenths-without-noise") << L{"0.1abc", "0.2,5"} << L{"0.3"};
+        QTest::newRow("nps-too-large-to-add-refused") << L{"1e308", "1e308"} << L{"NPS (EC + GC) (80CCD)"};
+        QTest::newRow("arrears-leading-numbers-empty-as-0") << L{"12abc", "x", "", "7", "1,500", "2"} << L{"12", "7", "3", "22"};
+        QTest::newRow("arrears-fractions-kept-no-noise") << L{"0.1", "0.2", "1.25", "0", "0", "0.5"} << L{"0.3", "1.25", "0.5", "2.05"};
         // Each sum fits; their total does not.
-        row("arrears-too-large-to-add-refused", {"1e308", "0", "0", "0", "1e308", "0"}, {"DA Arr."});
+        QTest::newRow("arrears-too-large-to-add-refused") << L{"1e308", "0", "0", "0", "1e308", "0"} << L{"DA Arr."};
         // clang-format on
     }
 

@@ -1,4 +1,7 @@
-// The rules on the law of 2012-13 and the earlier years, by worked examples and boundaries.
+// The rules of 2012-13 and the earlier years, by worked examples and boundaries; 2012-13 under
+// the Income-tax Act as enacted against the program's own figures, each row named for the
+// provision it is worked from (it fails when that is undone); the amounts the rules read.
+#include "common/amount.h"
 #include "rules/house_income.h"
 #include "rules/hra_exemption.h"
 #include "rules/pay_table.h"
@@ -7,13 +10,20 @@
 #include "rules/tax.h"
 #include "support/table.h" // and QtTest
 
+#include <cfloat>
+
 using testing::columns, testing::fetch;
 using namespace fiscora;
 using Figures = QList<double>;
 using Years = std::array<double, earlierYears>;
 
+// A rule worked on the law given, for the two laws of 2012-13.
+using Rule = std::function<Figures(const YearLaw&)>;
+
 Q_DECLARE_METATYPE(Category)
 Q_DECLARE_METATYPE(Years)
+Q_DECLARE_METATYPE(Rule)
+Q_DECLARE_METATYPE(Mode)
 
 namespace {
 
@@ -93,6 +103,35 @@ const YearLaw& yearAt(int row) {
 const auto G = Category::General, W = Category::Woman, S = Category::Senior,
            V = Category::VerySenior;
 
+const YearLaw& enacted = law2012(Mode::Enacted);
+const YearLaw& program = law2012(Mode::Program);
+
+// The worksheet: net taxable income, gross tax, cess, total tax, balance.
+Rule worksheet(const TaxInputs& in) {
+    return [in](const YearLaw& under) {
+        const TaxFigures t = computeTax(under, in);
+        return Figures{t.netTaxableIncome, t.grossTax, t.cess, t.totalTax, t.balanceTax};
+    };
+}
+// The HRA exempt; the grand total of chapter VI-A.
+Rule exempt(const HraInputs& in) {
+    return [in](const YearLaw& under) { return Figures{computeHraExemption(under, in).exemption}; };
+}
+Rule chapterVIA(const Section80Inputs& in) {
+    return [in](const YearLaw& under) { return Figures{computeSection80(under, in).grandTotal}; };
+}
+
+TaxInputs salary(double gross, Category c = Category::General, double relief = 0,
+                 double deducted = 0, double employmentTax = 0) {
+    TaxInputs in;
+    in.grossSalary = gross;
+    in.category = c;
+    in.relief89 = relief;
+    in.taxDeducted = deducted;
+    in.employmentTax = employmentTax;
+    return in;
+}
+
 } // namespace
 
 class TestRules : public QObject {
@@ -146,6 +185,8 @@ private slots:
         QTest::newRow("increment-735-tenth-at-half-raised-to-740") << increment(20300, 4200) << Figures{740, 21040};
         QTest::newRow("increment-725-tenth-at-half-raised-to-730") << increment(19966.6667, 4200) << Figures{730, 20696.6667};
         QTest::newRow("increment-no-pay-none") << increment(0, 0) << Figures{0, 0};
+        // From July the new pay is read back from its cell, to 15 digits (lists compare exactly).
+        QTest::newRow("increment-read-back-to-15-digits") << Figures{computePayTable(law, year(20000.123456789012, 4200)).basicPay[7]} << Figures{20730.123456789};
         QTest::newRow("80d-30000-at-limit") << above80D("30000") << Figures{0};
         QTest::newRow("80d-30000.01-above") << above80D("30000.01") << Figures{1};
         QTest::newRow("80d-letters") << above80D("abc") << Figures{0};
@@ -208,12 +249,6 @@ private slots:
         const PayTable t = computePayTable(law, in);
         const PayWrites& written = column == "HRA" ? t.hra : column == "TPA" ? t.transport : t.mgc;
         QCOMPARE(column == "DA" ? t.da[r] : written[r].value_or(kept), shown);
-    }
-
-    // The months from July read the new pay back from the cell, where it has 15 digits.
-    void incrementShownAsFifteenDigits() {
-        const PayTable t = computePayTable(law, year(20000.123456789012, 4200));
-        QVERIFY(t.basicPay[7] == 20730.123456789); // exactly: QCOMPARE would forgive digits
     }
 
     // 21000 + 4200 from "Jan 12" (or only in the arrears months), "X", "A/A-1", "Y".
@@ -382,6 +417,218 @@ private slots:
         year.cessRate = 0.02;
         year.surcharge = Surcharge{0.10, 500000, false};
         QCOMPARE(fiscora::taxOfYear(year, G, 505000), 29172.0); // 26000 + 2600 + 572
+    }
+    // Each rule on the two laws: under the law as enacted, under the program's own.
+    void underBothLaws_data() {
+        columns<Rule, Figures, Figures>("rule", "enacted", "program");
+        // clang-format off
+        // Finance Act 2012, First Schedule, Part III: the scales by age.
+        QTest::newRow("fa2012-iii-senior-600000-pays-46350") << worksheet(salary(600000, S)) << Figures{600000, 45000, 1350, 46350, 46350} << Figures{600000, 50000, 1500, 51500, 51500};
+        QTest::newRow("fa2012-iii-senior-250000-nil") << worksheet(salary(250000, S)) << Figures{250000, 0, 0, 0, 0} << Figures{250000, 5000, 150, 5150, 5150};
+        QTest::newRow("fa2012-iii-very-senior-600000") << worksheet(salary(600000, V)) << Figures{600000, 20000, 600, 20600, 20600} << Figures{600000, 50000, 1500, 51500, 51500};
+        QTest::newRow("fa2012-iii-very-senior-1000000") << worksheet(salary(1000000, V)) << Figures{1000000, 100000, 3000, 103000, 103000} << Figures{1000000, 130000, 3900, 133900, 133900};
+        QTest::newRow("fa2012-iii-senior-1200000") << worksheet(salary(1200000, S)) << Figures{1200000, 185000, 5550, 190550, 190550} << Figures{1200000, 190000, 5700, 195700, 195700};
+        // Circular No. 8/2012 of the CBDT, Example 7: a pensioner of 60 to 79, pension less PPF.
+        QTest::newRow("cbdt-8-2012-ex7-i-pension-450000-ppf-70000") << worksheet(salary(380000, S)) << Figures{380000, 13000, 390, 13390, 13390} << Figures{380000, 18000, 540, 18540, 18540};
+        QTest::newRow("cbdt-8-2012-ex7-ii-pension-800000-ppf-70000") << worksheet(salary(730000, S)) << Figures{730000, 71000, 2130, 73130, 73130} << Figures{730000, 76000, 2280, 78280, 78280};
+        // s.288A: paise dropped, a last figure of five or more up.
+        QTest::newRow("s288a-123465-becomes-123470") << worksheet(salary(123465)) << Figures{123470, 0, 0, 0, 0} << Figures{123460, 0, 0, 0, 0};
+        QTest::newRow("s288a-104.99-becomes-100") << worksheet(salary(104.99)) << Figures{100, 0, 0, 0, 0} << Figures{100, 0, 0, 0, 0};
+        QTest::newRow("s288a-312345-up") << worksheet(salary(312345)) << Figures{312350, 11235, 337, 11570, 11570} << Figures{312340, 11234, 337, 11571, 11571};
+        // s.288B: the tax payable and the balance to the nearest ten, the total rounded.
+        QTest::newRow("s288b-11571-becomes-11570") << worksheet(salary(312340, Category::General, 0, 1234)) << Figures{312340, 11234, 337, 11570, 10340} << Figures{312340, 11234, 337, 11571, 10337};
+        QTest::newRow("s288b-a-refund-rounded-alike") << worksheet(salary(312340, Category::General, 0, 20004)) << Figures{312340, 11234, 337, 11570, -8430} << Figures{312340, 11234, 337, 11571, -8433};
+        // s.16(iii): tax on employment up to 2,500, from salary.
+        QTest::newRow("s16iii-3000-paid-2500-allowed") << worksheet(salary(502500, Category::General, 0, 0, 3000)) << Figures{500000, 30000, 900, 30900, 30900} << Figures{502500, 30500, 915, 31415, 31415};
+        QTest::newRow("s16iii-1200-paid-all-allowed") << worksheet(salary(501200, Category::General, 0, 0, 1200)) << Figures{500000, 30000, 900, 30900, 30900} << Figures{501200, 30240, 907, 31147, 31147};
+        QTest::newRow("s16iii-no-more-than-the-salary") << worksheet(salary(1000, Category::General, 0, 0, 2400)) << Figures{0, 0, 0, 0, 0} << Figures{1000, 0, 0, 0, 0};
+        // s.80A(2): the deductions no more than the gross total income.
+        QTest::newRow("s80a2-deductions-above-income-nil") << worksheet([]{ TaxInputs in = salary(12600); in.deductions80 = 65000; return in; }()) << Figures{0, 0, 0, 0, 0} << Figures{-52400, 0, 0, 0, 0};
+        // s.89 with rule 21A: the relief comes off the tax and cess together.
+        QTest::newRow("s89-relief-10000-after-cess") << worksheet(salary(600000, Category::General, 10000)) << Figures{600000, 50000, 1500, 41500, 41500} << Figures{600000, 50000, 1200, 41200, 41200};
+        QTest::newRow("s89-relief-above-tax-and-cess-nil") << worksheet(salary(300000, Category::General, 10500)) << Figures{300000, 10000, 300, 0, 0} << Figures{300000, 10000, 0, 0, 0};
+        // s.10(13A), rule 2A: the least of the HRA drawn, rent above a tenth of salary, and half of salary in the four cities (two fifths elsewhere).
+        QTest::newRow("rule2a-elsewhere-two-fifths-binds") << exempt({150000, 50000, 95000, 0, 120000, false}) << Figures{80000} << Figures{95000};
+        QTest::newRow("rule2a-metro-drawn-binds") << exempt({150000, 50000, 95000, 0, 120000, true}) << Figures{95000} << Figures{95000};
+        QTest::newRow("rule2a-metro-half-binds") << exempt({150000, 50000, 150000, 0, 200000, true}) << Figures{100000} << Figures{150000};
+        QTest::newRow("rule2a-rent-below-a-tenth-nil") << exempt({150000, 50000, 95000, 0, 15000, true}) << Figures{0} << Figures{0};
+        // s.80CCF (nil: it names the assessment years 2011-12 and 2012-13 only), s.80D as the Finance Act 2012 left it, s.80TTA: the grand total of chapter VI-A.
+        QTest::newRow("s80ccf-nil-in-2012-13") << chapterVIA({.infrastructure80CCF = 20000}) << Figures{0} << Figures{20000};
+        QTest::newRow("s80d-15000-and-15000") << chapterVIA({.mediclaim = 18000, .mediclaimParents = 25000}) << Figures{30000} << Figures{18000};
+        QTest::newRow("s80d-self-senior-20000") << chapterVIA({.mediclaim = 25000, .mediclaimParents = 25000, .selfSenior = true}) << Figures{35000} << Figures{25000};
+        QTest::newRow("s80d-parent-senior-20000") << chapterVIA({.mediclaim = 12000, .mediclaimParents = 25000, .parentSenior = true}) << Figures{32000} << Figures{12000};
+        QTest::newRow("s80d-within-limits-whole") << chapterVIA({.mediclaim = 9000, .mediclaimParents = 11000}) << Figures{20000} << Figures{9000};
+        QTest::newRow("s80tta-12000-allowed-10000") << chapterVIA({.savingsInterest = 12000}) << Figures{10000} << Figures{0};
+        QTest::newRow("s80tta-6500-whole") << chapterVIA({.savingsInterest = 6500}) << Figures{6500} << Figures{0};
+        // clang-format on
+    }
+    void underBothLaws() {
+        auto [rule, law, own] = fetch<Rule, Figures, Figures>("rule", "enacted", "program");
+        QCOMPARE(rule(enacted), law);
+        QCOMPARE(rule(program), own);
+    }
+
+    // The age at any time in the year: at 31 March 2013, one born on 1 April reaching it on
+    // the day before the birthday. Under the program's own law one scale serves every age.
+    void age_data() {
+        columns<QDate, Category>("born", "category");
+        QTest::newRow("born-1952-08-15-senior") << QDate(1952, 8, 15) << Category::Senior;
+        QTest::newRow("born-1953-04-01-senior-on-31-march")
+            << QDate(1953, 4, 1) << Category::Senior;
+        QTest::newRow("born-1953-04-02-below-60") << QDate(1953, 4, 2) << Category::General;
+        QTest::newRow("born-1933-04-01-very-senior") << QDate(1933, 4, 1) << Category::VerySenior;
+        QTest::newRow("born-1933-04-02-senior") << QDate(1933, 4, 2) << Category::Senior;
+    }
+    void age() {
+        auto [born, category] = fetch<QDate, Category>("born", "category");
+        const Date birth{born.year(), born.month(), born.day()};
+        for (const Sex sex : {Sex::Male, Sex::Female}) { // no women's scale in 2012-13
+            QCOMPARE(categoryOf(enacted, birth, sex), category);
+            QCOMPARE(categoryOf(program, birth, sex), Category::General);
+        }
+    }
+
+    // O.M. No. 1(8)/2012-E-II(B): DA 72% from July 2012, on pay, on transport allowance and in
+    // the pension share. Basic pay 21000, grade pay 4200; the increment makes July's 21760.
+    void dearnessFromJuly() {
+        const PayTable law = computePayTable(enacted, year(21000, 4200));
+        const PayTable own = computePayTable(program, year(21000, 4200));
+        for (const int row : {julyRow, lastRow}) {
+            QCOMPARE(law.da[row], 18691.0);        // 72% of 25960
+            QCOMPARE(own.da[row], 18172.0);        // 70%
+            QCOMPARE(*law.transport[row], 2752.0); // 1600 and 72% on it
+            QCOMPARE(*own.transport[row], 2720.0);
+            QCOMPARE(*law.mgc[row], 4465.0); // 10% of 25960 + 18691
+        }
+        QCOMPARE(law.da[julyRow - 1], own.da[julyRow - 1]); // June: 65% in both
+    }
+
+    // Form 10E, Annexure I: items 4 and 5 on the taxpayer's own scale of 2012-13 under the
+    // law; Table A on each year's own scale in both. Born 1950 (senior in both years); 50000
+    // of arrears of 2011-12 on an income of 160000 then; 260000 with them in 2012-13.
+    void reliefOnOwnScale_data() {
+        columns<Mode, Figures>("mode", "items");
+        QTest::newRow("form10e-senior-scale-items-4-5")
+            << Mode::Enacted << Figures{0, 210000, 50000, 260000, 1030, 0, 1030, 0, 1030};
+        QTest::newRow("form10e-program-scale-below-60")
+            << Mode::Program << Figures{0, 210000, 50000, 260000, 6180, 1030, 5150, 0, 5150};
+    }
+    void reliefOnOwnScale() {
+        auto [mode, items] = fetch<Mode, Figures>("mode", "items");
+        ReliefInputs in{{1950, 6, 1}, Sex::Male, {}, {}, 260000};
+        in.totalIncome[6] = 160000;
+        in.arrears[6] = 50000;
+        const ReliefFigures f = computeRelief(in, reliefLaws(mode));
+        QCOMPARE(Figures(f.items.begin(), f.items.end()), items);
+        QCOMPARE(f.rows[6].category, Category::Senior);
+        // The laws are arguments: a year of receipt with another cess gives other taxes.
+        YearLaw moved = *reliefLaws(mode).receipt;
+        moved.cessRate = 0;
+        ReliefLaws laws = reliefLaws(mode);
+        laws.receipt = &moved;
+        QCOMPARE(computeRelief(in, laws).items[4], mode == Mode::Enacted ? 1000.0 : 6000.0);
+    }
+
+    // Every departure of the program's own law is data with its reference and both figures;
+    // under the law itself there is none, and every figure of it cites its source.
+    void departuresAreData() {
+        QVERIFY(enacted.departures.empty());
+        QCOMPARE(program.departures.size(), std::size_t(13));
+        for (const Departure& d : program.departures) {
+            QVERIFY(!d.reference.empty() && !d.program.empty() && !d.law.empty());
+            QVERIFY(d.program != d.law);
+        }
+        for (const Source* s :
+             {&enacted.senior->source, &enacted.verySenior->source, &enacted.pay.daFromJuly.source,
+              &enacted.rounding.source, &enacted.taxRoundingUnit.source,
+              &enacted.reliefAfterCess.source, &enacted.exemptions.hraMetroShare.source,
+              &enacted.exemptions.employmentTaxLimit.source, &enacted.deductions.limit80TTA.source,
+              &enacted.deductions.limit80DSenior.source}) {
+            QVERIFY(!s->reference.empty());
+            QCOMPARE(QDate::fromString(QString::fromStdString(s->from), Qt::ISODate).isValid(),
+                     true);
+        }
+        QCOMPARE(QString::fromStdString(enacted.pay.daFromJuly.source.reference),
+                 "O.M. No. 1(8)/2012-E-II(B) of 28 September 2012");
+        QCOMPARE(enacted.name, program.name);
+    }
+
+    // The amounts the rules read and write: odd texts and figures (their properties: the fuzz
+    // target).
+    // Each row: the text, its lenient reading, and whether it is an amount under strict reading.
+    void readingOddTexts_data() {
+        columns<QString, double, bool>("text", "lenient", "strict");
+
+        QTest::newRow("plain") << "30000" << 30000.0 << true;
+        QTest::newRow("empty-is-0-and-no-amount") << "" << 0.0 << false;
+        QTest::newRow("blank-inside-is-skipped") << "1 000" << 1000.0 << true;
+        QTest::newRow("comma-ends-the-number") << "1,000" << 1.0 << false;
+        QTest::newRow("letters-end-the-number") << "12abc" << 12.0 << false;
+        QTest::newRow("letters-only") << "abc" << 0.0 << false;
+        QTest::newRow("lone-minus") << "-" << 0.0 << false;
+        QTest::newRow("lone-point") << "." << 0.0 << false;
+        QTest::newRow("exponent-without-digits-is-left") << "1e" << 1.0 << false;
+        QTest::newRow("exponent-sign-without-digits") << "1e+" << 1.0 << false;
+        QTest::newRow("exponent") << "1e5" << 100000.0 << true;
+        QTest::newRow("capital-exponent-negative") << "25E-1" << 2.5 << true;
+        QTest::newRow("plus-and-leading-point") << "+.5" << 0.5 << true;
+        QTest::newRow("trailing-point") << "5." << 5.0 << true;
+        QTest::newRow("second-point-ends-it") << "1.2.3" << 1.2 << false;
+        QTest::newRow("leading-blank") << " 5" << 5.0 << true;
+        QTest::newRow("trailing-blank") << "5 " << 5.0 << true;
+        QTest::newRow("tab-inside") << "1\t2" << 12.0 << true;
+        QTest::newRow("line-feed-inside") << "1\n2" << 12.0 << true;
+        QTest::newRow("only-a-blank") << " " << 0.0 << false;
+        QTest::newRow("carriage-return-ends-it") << "1\r2" << 1.0 << false;
+        QTest::newRow("negative") << "-150000" << -150000.0 << true;
+        QTest::newRow("sign-then-blank") << "- 5" << -5.0 << true;
+        QTest::newRow("two-signs") << "--5" << 0.0 << false;
+        QTest::newRow("blank-inside-exponent") << "1 e 2" << 100.0 << true;
+        QTest::newRow("hex-is-not-a-number") << "0x10" << 0.0 << false;
+        QTest::newRow("infinity-word-is-not-a-number") << "inf" << 0.0 << false;
+        QTest::newRow("nan-word-is-not-a-number") << "nan" << 0.0 << false;
+        QTest::newRow("rupee-sign-first") << u"\u20b9100"_qs << 0.0 << false;
+        QTest::newRow("devanagari-digits-are-not-digits") << u"\u0967\u0968"_qs << 0.0 << false;
+        QTest::newRow("underflow-reads-as-0") << "1e-400" << 0.0 << true;
+        // Beyond a double's range: infinity, for the caller to refuse; never an amount.
+        QTest::newRow("beyond-range-infinite") << "1e400" << qInf() << false;
+        QTest::newRow("below-range-infinite") << "-1e400" << -qInf() << false;
+    }
+
+    void readingOddTexts() {
+        auto [text, lenient, strict] = fetch<QString, double, bool>("text", "lenient", "strict");
+        const std::string s = text.toStdString();
+        QCOMPARE(readLenient(s), lenient);
+        const std::optional<double> r = readStrict(s);
+        QCOMPARE(r.has_value(), strict);
+        if (strict) {
+            QCOMPARE(*r, lenient);
+        }
+    }
+
+    void numberText_data() {
+        columns<double, QString>("value", "text");
+
+        QTest::newRow("whole") << 30000.0 << "30000";
+        QTest::newRow("half") << 2.5 << "2.5";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative-zero") << -0.0 << "0";
+        QTest::newRow("negative") << -20904.0 << "-20904";
+        QTest::newRow("negative-fraction") << -0.25 << "-0.25";
+        QTest::newRow("tiny-in-full") << 1e-20 << "0.00000000000000000001";
+        QTest::newRow("1e20-in-full") << 1e20 << "100000000000000000000";
+        QTest::newRow("15-significant-digits") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("16-digits-rounded-to-15") << 1234567890123456.0 << "1234567890123460";
+        QTest::newRow("binary-noise-dropped") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("rounds-up-to-next-power") << 9.9999999999999999e5 << "1000000";
+        QTest::newRow("largest-double-has-no-exponent")
+            << DBL_MAX << "179769313486232" + QString(294, '0');
+        QTest::newRow("infinity-is-never-written") << qInf() << "0";
+    }
+
+    void numberText() {
+        auto [value, text] = fetch<double, QString>("value", "text");
+        QCOMPARE(QString::fromStdString(fiscora::numberText(value)), text);
     }
 };
 

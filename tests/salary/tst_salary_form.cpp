@@ -1,7 +1,6 @@
 // The salary form driven as a user drives it.
 #include "salary/salary_form.h"
 #include "support/controls.h"
-#include "support/table.h"
 #include "toolkit/look.h"
 
 using namespace testing;
@@ -36,15 +35,15 @@ private slots:
 
     // Each selection shows its design value and offers its entries in order.
     void selectionLists() {
-        QStringList lists;
-        for (const char* name : {"cbonps", "cboclass1", "cboclass3"}) {
-            const auto* combo = find<QComboBox>(f.get(), name);
-            QStringList seen{combo->currentText()};
-            for (int k = 0; k < combo->count(); ++k) {
-                seen << combo->itemText(k);
-            }
-            lists << seen.join(' ');
-        }
+        const QStringList lists =
+            each(QStringList{"cbonps", "cboclass1", "cboclass3"}, [&](auto& name) {
+                const auto* combo = find<QComboBox>(f.get(), name);
+                QStringList seen{combo->currentText()};
+                for (int k = 0; k < combo->count(); ++k) {
+                    seen << combo->itemText(k);
+                }
+                return seen.join(' ');
+            });
         QCOMPARE(lists, QStringList({"N Y N", "X X Y Z NA", "A/A-1 A/A-1 Oth. NA"}));
     }
 

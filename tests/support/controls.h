@@ -1,12 +1,12 @@
 #pragma once
 // Driving a form as a user does, by the object names of its controls. Header only.
 #include "support/fakes.h"
+#include "support/table.h"
 #include "toolkit/form.h"
 #include "toolkit/textbox.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QtTest>
 
 namespace testing {
 
@@ -24,11 +24,8 @@ inline QAbstractButton* button(const QWidget* form, const QString& name) {
 
 // The texts of the fields named, "txtns txthrx", joined by spaces.
 inline QString texts(const QWidget* form, const QString& names) {
-    QStringList shown;
-    for (const QString& name : names.split(' ')) {
-        shown << find(form, name)->text();
-    }
-    return shown.join(' ');
+    return each(names.split(' '), [form](const QString& name) { return find(form, name)->text(); })
+        .join(' ');
 }
 
 // What every field, selection (by its combo box's name), option and check box shows.

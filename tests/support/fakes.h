@@ -41,29 +41,17 @@ public:
 
 // The recording fakes bundled; the browser, questions and file dialogs are this object.
 struct FakeServices : toolkit::Browser, toolkit::Questions, toolkit::SaveDialog {
-    bool open(const QUrl& url) override {
-        opened << url;
-        return browserOpens;
-    }
-    bool ask(const QString& question) override {
-        asked << question;
+    bool open(const QUrl& url) override { return noted(opened, url, browserOpens); }
+    bool ask(const QString& question) override { return noted(asked, question, answer); }
+    Choice saveChanges(const QString& question) override { return noted(asked, question, choice); }
+    QString pdfFileName(const QString& name) override { return noted(offered, name, chosen); }
+    QString yearFileName(const QString& name) override { return noted(offered, name, chosenYear); }
+    QString yearToOpen(const QString& dir) override { return noted(offered, dir, chosenYear); }
+    // Keeps what was asked or offered; gives the answer the test set.
+    template <typename List, typename T>
+    static T noted(List& list, const typename List::value_type& item, T answer) {
+        list << item;
         return answer;
-    }
-    Choice saveChanges(const QString& question) override {
-        asked << question;
-        return choice;
-    }
-    QString pdfFileName(const QString& suggestedName) override {
-        offered << suggestedName;
-        return chosen;
-    }
-    QString yearFileName(const QString& suggestedName) override {
-        offered << suggestedName;
-        return chosenYear;
-    }
-    QString yearToOpen(const QString& folder) override {
-        offered << folder;
-        return chosenYear;
     }
     toolkit::Services services() { return {messages, *this, printers, *this, *this}; }
 

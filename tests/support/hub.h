@@ -21,7 +21,24 @@ struct Hub {
         QTest::mouseClick(button(&w, calc), Qt::LeftButton);
         return form.get();
     }
+    // Every form of the program, made unseen where it was not yet.
+    QList<QWidget*> forms() {
+        return {&program.worksheet(),        &program.salary().get(),
+                &program.hra().get(),        &program.houseProperty().get(),
+                &program.deductions().get(), &program.relief().get()};
+    }
 };
+
+// "Form1.txtbp(3)=21000": every key of every form the year holds, form by form.
+inline QStringList keysOf(const year::Record& record) {
+    QStringList out;
+    for (const year::FormRecord* form : record.forms()) {
+        for (std::size_t i = 0; i < form->texts().size(); ++i) {
+            out << form->name() + '.' + form->schema().keys[i].name + '=' + form->texts()[i];
+        }
+    }
+    return out;
+}
 
 // Back hides the form, writes the figure (withdrawing Print) and moves the focus on.
 inline void checkBack(Hub& hub, QWidget* form, const QString& back, const QString& field,

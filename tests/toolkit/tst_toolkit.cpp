@@ -1,7 +1,7 @@
 // The toolkit's shared behaviour: Enter, the fields, the guarded buttons, a PDF written whole.
 #include "support/controls.h" // and the form, its fields, QtTest
+#include "support/files.h"
 #include "support/pdf.h"
-#include "support/table.h"
 #include "toolkit/entry.h"
 #include "toolkit/look.h"
 #include "toolkit/printer.h"
@@ -9,8 +9,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPushButton>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using testing::columns, testing::fetch;
@@ -85,30 +83,25 @@ private slots:
         // how: type or paste over all, "-at-end", "-at-3"; or write
         columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
                                                                       "input", "shown", "readAs");
-        auto row = [](const char* name, const char* field, const char* start, const char* how,
-                      const QString& input, const QString& shown, const char* readAs = "") {
-            QTest::newRow(name) << QString(field) << QString(start) << QString(how) << input
-                                << shown << QString(readAs);
-        };
         // clang-format off
-        row("amount-emptied-shows-0", "field", "125", "write", "", "0");
-        row("free-text-emptied-stays-empty", "name", "125", "write", "", "");
-        row("zero-width-space-typed-dropped", "field", "0", "type", u"7\u200b00000"_qs, "700000");
-        row("marks-soft-hyphen-bom-pasted-dropped", "field", "0", "paste", u"\u200e35\u00ad0000\u200f\ufeff"_qs, "350000");
-        row("c0-c1-controls-dropped-tab-kept", "field", "0", "paste", u"1\u0007\r2\u0085\t3"_qs, u"12\t3"_qs);
-        row("tag-character-beyond-bmp-dropped", "field", "0", "paste", u"5\U000e0041"_qs, "5");
-        row("invisible-kept-in-free-text", "name", "", "paste", u"A\u200bB"_qs, u"A\u200bB"_qs);
-        row("grouped-reads-7-marked", "field", "0", "paste", "7,00,000", "7,00,000", "7");
-        row("letters-after-12-marked", "field", "0", "type", "12abc", "12abc", "12");
-        row("blank-reads-0-marked", "field", "5", "write", " ", " ", "0");
-        row("fraction-then-letters-marked", "field", "0", "write", "-2.5x", "-2.5x", "-2.5");
-        row("mark-cleared-once-a-number", "field", "12abc", "type", "7 000", "7 000");
-        row("beyond-range-refused-not-marked", "field", "0", "write", "1e999", "1e999");
-        row("paste-cut-to-10", "limited", "0", "paste", "12345678901234", "1234567890");
-        row("paste-inside-cut-at-caret", "limited", "12345678", "paste-at-3", "abc", "123ab45678");
-        row("key-in-full-field-refused", "limited", "1234567890", "type-at-end", "5", "1234567890");
-        row("program-writes-stand-whole", "limited", "0", "write", "123456789012345", "123456789012345");
-        row("invisible-and-limit-together", "limited", "0", "paste", u"1\u200b2345678901"_qs, "1234567890");
+        testing::row("amount-emptied-shows-0", {"field", "125", "write", "", "0", ""});
+        testing::row("free-text-emptied-stays-empty", {"name", "125", "write", "", "", ""});
+        testing::row("zero-width-space-typed-dropped", {"field", "0", "type", u"7\u200b00000"_qs, "700000", ""});
+        testing::row("marks-soft-hyphen-bom-pasted-dropped", {"field", "0", "paste", u"\u200e35\u00ad0000\u200f\ufeff"_qs, "350000", ""});
+        testing::row("c0-c1-controls-dropped-tab-kept", {"field", "0", "paste", u"1\u0007\r2\u0085\t3"_qs, u"12\t3"_qs, ""});
+        testing::row("tag-character-beyond-bmp-dropped", {"field", "0", "paste", u"5\U000e0041"_qs, "5", ""});
+        testing::row("invisible-kept-in-free-text", {"name", "", "paste", u"A\u200bB"_qs, u"A\u200bB"_qs, ""});
+        testing::row("grouped-reads-7-marked", {"field", "0", "paste", "7,00,000", "7,00,000", "7"});
+        testing::row("letters-after-12-marked", {"field", "0", "type", "12abc", "12abc", "12"});
+        testing::row("blank-reads-0-marked", {"field", "5", "write", " ", " ", "0"});
+        testing::row("fraction-then-letters-marked", {"field", "0", "write", "-2.5x", "-2.5x", "-2.5"});
+        testing::row("mark-cleared-once-a-number", {"field", "12abc", "type", "7 000", "7 000", ""});
+        testing::row("beyond-range-refused-not-marked", {"field", "0", "write", "1e999", "1e999", ""});
+        testing::row("paste-cut-to-10", {"limited", "0", "paste", "12345678901234", "1234567890", ""});
+        testing::row("paste-inside-cut-at-caret", {"limited", "12345678", "paste-at-3", "abc", "123ab45678", ""});
+        testing::row("key-in-full-field-refused", {"limited", "1234567890", "type-at-end", "5", "1234567890", ""});
+        testing::row("program-writes-stand-whole", {"limited", "0", "write", "123456789012345", "123456789012345", ""});
+        testing::row("invisible-and-limit-together", {"limited", "0", "paste", u"1\u200b2345678901"_qs, "1234567890", ""});
         // clang-format on
     }
 
@@ -160,28 +153,22 @@ private slots:
         auto [before, saved] = fetch<QString, bool>("before", "saved");
         QTemporaryDir dir;
         const QString path = dir.filePath(before == "no folder" ? "gone/page.pdf" : "page.pdf");
-        QFile old(path);
         if (before.startsWith("old file")) {
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old page") == 8);
-            old.close();
+            QCOMPARE(testing::putFile(path, "old page"), path);
         } else if (before == "link to pipe") {
             QVERIFY(mkfifo(qPrintable(dir.filePath("pipe")), 0600) == 0);
             QVERIFY(QFile::link(dir.filePath("pipe"), path));
         }
-        rlimit room{};
-        getrlimit(RLIMIT_FSIZE, &room);
-        if (before.endsWith("disk full")) { // no file may grow beyond 2 kB, as on a full disk
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit full{2048, room.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &full);
-        }
-        const auto printer = toolkit::QtPrinter::pdfFile(path);
-        printer->setFontName("Tahoma");
-        printer->print(1, 1, "https://github.com/fiscora/fiscora1213");
-        printer->drawLine(1, 1.25, 7, 1.25);
-        const bool done = printer->endDocument();
-        setrlimit(RLIMIT_FSIZE, &room);
-        QCOMPARE(done, saved);
+        std::unique_ptr<toolkit::Printer> printer;
+        const auto write = [&] {
+            printer = toolkit::QtPrinter::pdfFile(path);
+            printer->setFontName("Tahoma");
+            printer->print(1, 1, "https://github.com/fiscora/fiscora1213");
+            printer->drawLine(1, 1.25, 7, 1.25);
+            return printer->endDocument();
+        };
+        // A full disk: no file may grow beyond 2 kB.
+        QCOMPARE(before.endsWith("disk full") ? testing::onFullDisk(2048, write) : write(), saved);
         QCOMPARE(printer->failure().contains(path), !saved);
         const auto left =
             QDir(dir.path())
@@ -189,10 +176,9 @@ private slots:
         QCOMPARE(left.contains("page.pdf"), before != "no folder"); // and no partial file beside it
         QCOMPARE(left.size(), int(left.contains("page.pdf")) + int(left.contains("pipe")));
         QCOMPARE(QFileInfo(path).isSymLink(), before == "link to pipe");
-        QByteArray content; // never opened for reading when a pipe: that would wait for a writer
-        if (QFileInfo(path).isFile() && old.open(QIODevice::ReadOnly)) {
-            content = old.readAll();
-        }
+        // Never opened for reading when a pipe: that would wait for a writer.
+        const QByteArray content =
+            QFileInfo(path).isFile() ? testing::fileText(path) : QByteArray();
         QCOMPARE(content.startsWith("%PDF-") && content.trimmed().endsWith("%%EOF"), saved);
         QCOMPARE(content == "old page", before.startsWith("old file") && !saved);
         // The address copies out as written: no "fi" ligature (pdftotext: scripts/install-deps).
