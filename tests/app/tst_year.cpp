@@ -330,6 +330,41 @@ private slots:
         QVERIFY(hub.shown().isEmpty());
     }
 
+    // A step on a form's record, under each law: what it reads and where it writes.
+    void stepOnItsRecord_data() {
+        columns<bool, QString, QString, QString>("enacted", "form", "given", "after");
+        // clang-format off
+        const QString d = "txt80d=18000;txt80dp=25000;chk80dpsen=1;txt80tta=12000";
+        QTest::newRow("law-80d-family-15000-parents-60-20000-80tta-10000") << true << year::form::deductions << d << "txt80d=15000 txt80dp=20000 txt80tta=10000 txtgt80=45000";
+        QTest::newRow("program-80d-one-field-parents-and-80tta-unread") << false << year::form::deductions << d << "txt80d=18000 txt80dp=25000 txt80tta=12000 txtgt80=18000";
+        // 2005-06, a woman: 1,35,000 free, 10% to 1,50,000, 20% above, cess 2%.
+        const QString r = "dtpdob=1970-01-01;optmale=0;optfemale=1;txtti(0)=200000;txtarr(0)=20000;txtitem(3)=500000";
+        QTest::newRow("relief-table-a-2005-06-row-woman") << false << year::form::relief << r << "txtcat(0)=Woman txtti2(0)=220000 txttax1(0)=11730 txttax2(0)=15810 txtdiff(0)=4080";
+        // clang-format on
+    }
+    void stepOnItsRecord() {
+        QFETCH(bool, enacted);
+        QFETCH(QString, form);
+        QFETCH(QString, given);
+        QFETCH(QString, after);
+        const fiscora::Mode mode = enacted ? fiscora::Mode::Enacted : fiscora::Mode::Program;
+        year::Record record;
+        year::FormRecord& f = record.hold(form);
+        for (const QString& pair : given.split(';')) {
+            f.set(pair.section('=', 0, 0), pair.section('=', 1));
+        }
+        const year::Step step = form == year::form::relief
+                                    ? year::calculateRelief(f, mode)
+                                    : year::calculateDeductions(f, fiscora::law2012(mode));
+        QVERIFY(std::holds_alternative<year::Writes>(step));
+        year::apply(f, std::get<year::Writes>(step));
+        QStringList got;
+        for (const QString& pair : after.split(' ')) {
+            got << pair.section('=', 0, 0) + '=' + f[pair.section('=', 0, 0)];
+        }
+        QCOMPARE(got.join(' '), after);
+    }
+
     void badFile_data() {
         columns<QString, QString, QString>("form1", "heading", "problem");
         const QString sound = R"("format": "fiscora-year", "version": 1, "year": "2012-13")";

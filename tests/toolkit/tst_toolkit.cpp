@@ -80,7 +80,7 @@ private slots:
 
     // Typed, pasted or written over `start`: what shows, and the mark of a figure read in part.
     void fieldShowsWhatItReads_data() {
-        // how: type or paste over all, "-at-end", "-at-3"; or write
+        // how: type or paste over all, "-at-end", "-at-3", over the fourth "-over-3"; or write
         columns<QString, QString, QString, QString, QString, QString>("field", "start", "how",
                                                                       "input", "shown", "readAs");
         // clang-format off
@@ -100,6 +100,7 @@ private slots:
         testing::row("paste-cut-to-10", {"limited", "0", "paste", "12345678901234", "1234567890", ""});
         testing::row("paste-inside-cut-at-caret", {"limited", "12345678", "paste-at-3", "abc", "123ab45678", ""});
         testing::row("key-in-full-field-refused", {"limited", "1234567890", "type-at-end", "5", "1234567890", ""});
+        testing::row("key-over-one-of-a-long-written-text-replaces", {"limited", "123456789012345", "type-over-3", "x", "123x56789012345", ""});
         testing::row("program-writes-stand-whole", {"limited", "0", "write", "123456789012345", "123456789012345", ""});
         testing::row("invisible-and-limit-together", {"limited", "0", "paste", u"1\u200b2345678901"_qs, "1234567890", ""});
         // clang-format on
@@ -119,6 +120,9 @@ private slots:
             box->selectAll();
             if (how.endsWith("-at-end") || how.endsWith("-at-3")) {
                 box->setCursorPosition(how.endsWith("-at-3") ? 3 : int(start.size()));
+            }
+            if (how.endsWith("-over-3")) {
+                box->setSelection(3, 1);
             }
             if (how.startsWith("paste")) {
                 QGuiApplication::clipboard()->setText(input);
