@@ -103,8 +103,9 @@ private slots:
     void pagesAndMarkFollowTheYear() {
         Hub hub;
         const WorksheetMenu& m = hub.program.menu();
-        // The statement's follow the salary form's Print, and that form is not yet made.
-        for (const QAction* a : {m.actExportStatement, m.actPreviewStatement}) {
+        // The statement's and Annexure I's follow their forms' Print, and those are not yet made.
+        for (const QAction* a :
+             {m.actExportStatement, m.actPreviewStatement, m.actExportRelief, m.actPreviewRelief}) {
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
         }
         QVERIFY(!m.actExportComputation->isEnabled() && !m.actPreview->isEnabled());
